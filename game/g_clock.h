@@ -1,0 +1,25 @@
+// The frame clock and the keyboard helpers shared by every screen loop.
+#pragma once
+#include <cstdint>
+
+#include "game/p_play.h"
+
+constexpr int TimerSpeed = 1242;   // timer clock units: about 960.7 ticks a second
+constexpr int TicksPerFrame = 32;  // a frame lasts at least 33.3 ms
+
+extern volatile int32_t tickCount;
+
+void onTick();
+// Removes the tick callback if installed, sets tickCount to 0, installs it again.
+void restartFrameClock();
+
+// Waits, yielding the processor, until tickCount >= frameStart + 32; returns
+// the tick count read when the wait ended (the start of the next frame).
+int32_t waitForFrameEnd(int32_t frameStart);
+
+// True when the held direction keys all belong to one group (written to dir).
+bool heldDirection(Direction& dir);
+// The same rule over any key state array indexed by scancode.
+bool heldDirectionIn(const volatile char* keys, Direction& dir);
+// SPACE, ENTER or keypad ENTER held.
+bool actionKeyHeld();

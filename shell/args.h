@@ -1,0 +1,16 @@
+// The command-line scan.
+#pragma once
+#include <cstdint>
+
+enum ArgAction : int32_t { RunGame = 0, RunCreate = 1, RunShuffle = 2 };
+
+struct StartOptions {
+  bool editorMode;          // "-E"
+  char editorFile[256];     // rest of the "-E" argument, at most 255 characters
+  int32_t editorLevel;      // "-L"
+  bool flagN;               // "-N" clears it; nothing consults it
+  ArgAction action;         // what the scan met first of "-S" / "-R"
+  const char* createFile;   // rest of the "-S" argument (points into argv)
+};
+
+void scanArgs(int argc, char** argv, StartOptions& options);
