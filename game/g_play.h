@@ -9,5 +9,3 @@ LevelResult playLevel(bool testMode);
 void presentFrame();
 void presentFinalFrame();
 bool askQuit();
-// The bonus tally at an exit, drawn straight onto the screen and scored.
-void showLevelBonus(bool flipped, bool nudged);

@@ -104,6 +104,10 @@ LevelResult runPlayLoop(bool testMode);
 // The contact scan of one substep around the ball.
 LevelResult checkContacts(PlayLoop& loop);
 
+// The level-end tally at an exit: works out the bonus lines, shows the final
+// frame, adds the extra coins and the points, then has the lines drawn.
+void showLevelBonus(bool flipped, bool nudged);
+
 // True when the time is drawn in its light colour: more than the bonus time
 // left (or more than half the limit on a level without bonus time).
 bool timeIsCalm(const Level& level, double timeLeft);
