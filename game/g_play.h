@@ -4,6 +4,9 @@
 
 #include "game/p_play.h"
 
+// Makes the simulation draw, show frames and read keys in the window.
+void useWindowHooks();
+
 int startLevel(const Level& level, int number, bool testMode);
 LevelResult playLevel(bool testMode);
 void presentFrame();

@@ -1,0 +1,49 @@
+#include "game/g_tally.h"
+
+#include <allegro.h>
+
+#include "game/g_panel.h"
+#include "game/g_play.h"
+#include "game/p_tally.h"
+
+namespace {
+
+constexpr int TallyColumn = 260;    // labels end here, factors start here
+constexpr int LevelBonusY = 128;
+constexpr int FirstLineY = 136;
+constexpr int LineHeight = 8;
+
+}  // namespace
+
+void beginTallyScreen() {
+  text_mode(makecol(0, 0, 0));
+  presentFinalFrame();
+  acquire_screen();
+}
+
+void drawTallyScreen(const BonusTally& tally) {
+  const int label = makecol(192, 192, 192);
+  const int factor = makecol(192, 255, 0);
+  const int yellow = makecol(255, 255, 0);
+  int y = FirstLineY;
+  for (int i = 0; i < tally.lineCount; ++i) {
+    const BonusLine& line = tally.line[i];
+    textout_right(screen, font, line.label, TallyColumn, y, label);
+    textout(screen, font, line.factorText, TallyColumn, y, factor);
+    // An unused action's word lights up white while its bonus is listed.
+    if (line.group == FlipGroup) drawFlipIndicator(screen, Untouched);
+    if (line.group == TiltGroup) drawNudgeIndicator(screen, Untouched);
+    y += LineHeight;
+  }
+  if (tally.multiplier > 1) {
+    textout_right(screen, font, "TOTAL", TallyColumn - 8, y, label);
+    textprintf(screen, font, TallyColumn - 8, y, yellow, "%5d", tally.total);
+  }
+  textout_right(screen, font, "LEVEL BONUS ", TallyColumn, LevelBonusY, label);
+  textprintf(screen, font, TallyColumn, LevelBonusY, tally.multiplier >= 2 ? factor : yellow, "%4d",
+             tally.levelBonus);
+  drawScore(screen);
+  drawLives(screen);
+  drawCoins(screen);
+  release_screen();
+}
