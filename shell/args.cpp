@@ -1,0 +1,73 @@
+// The command-line scan: options are prefixes of a single argument, tested
+// left to right in a fixed order; "-S" and "-R" end the scan where they stand.
+#include "shell/args.h"
+
+#include <cstring>
+
+namespace {
+
+bool isBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+// The rest of a "-L" argument as a decimal number: leading blanks, an
+// optional sign, then digits up to the first other character. No digits
+// gives 0; a value beyond the 32-bit range is clamped to it.
+int32_t readLevelNumber(const char* text) {
+  while (isBlank(*text)) ++text;
+  bool negative = false;
+  if (*text == '+' || *text == '-') {
+    negative = *text == '-';
+    ++text;
+  }
+  // Accumulate as a negative number so that INT32_MIN fits exactly.
+  const int64_t lowest = INT32_MIN;
+  int64_t value = 0;
+  while (*text >= '0' && *text <= '9') {
+    value = value * 10 - (*text - '0');
+    if (value < lowest) value = lowest;  // clamped; the remaining digits keep it there
+    ++text;
+  }
+  if (!negative) {
+    value = -value;
+    if (value > INT32_MAX) value = INT32_MAX;
+  }
+  return static_cast<int32_t>(value);
+}
+
+bool startsWith(const char* argument, const char* prefix) {
+  return std::strncmp(argument, prefix, std::strlen(prefix)) == 0;
+}
+
+}  // namespace
+
+void scanArgs(int argc, char** argv, StartOptions& options) {
+  options.editorMode = false;
+  std::memset(options.editorFile, 0, sizeof options.editorFile);
+  options.editorLevel = 0;
+  options.flagN = true;
+  options.action = RunGame;
+  options.createFile = "";
+
+  for (int i = 1; i < argc && argv != nullptr; ++i) {
+    const char* argument = argv[i];
+    if (argument == nullptr) break;
+    if (startsWith(argument, "-L")) {
+      options.editorLevel = readLevelNumber(argument + 2);
+    } else if (startsWith(argument, "-E")) {
+      options.editorMode = true;
+      std::memset(options.editorFile, 0, sizeof options.editorFile);
+      std::strncpy(options.editorFile, argument + 2, sizeof options.editorFile - 1);
+    } else if (startsWith(argument, "-S")) {
+      options.action = RunCreate;
+      options.createFile = argument + 2;
+      return;
+    } else if (startsWith(argument, "-R")) {
+      options.action = RunShuffle;
+      return;
+    } else if (std::strcmp(argument, "-N") == 0) {
+      options.flagN = false;
+    }
+    // Anything else is ignored without a message.
+  }
+}

@@ -1,0 +1,41 @@
+// The entry point: the command-line scan, the console tools, start-up and
+// the hand-over to the game.
+#include <iostream>
+
+#include "shell/args.h"
+#include "shell/i_game.h"
+#include "shell/i_system.h"
+#include "tools/t_create.h"
+#include "tools/t_shuffle.h"
+
+// Included last: it renames main for the library's start-up glue and
+// defines macros that must not reach the standard headers.
+#include <allegro.h>
+
+int main(int argc, char** argv) {
+  StartOptions options;
+  scanArgs(argc, argv, options);
+
+  // The console tools run before the library is started, so they work
+  // without a display and their result is the exit code.
+  if (options.action == RunCreate) {
+    return createCampaignFile(options.createFile, std::cin, std::cout);
+  }
+  if (options.action == RunShuffle) {
+    return shuffleLevels(std::cin, std::cout, std::cerr);
+  }
+
+  // The library registers its own exit handler here; the result is not needed.
+  allegro_init();
+
+  // CAMPAIGN CATALOGUE (to come): make the catalogue empty, then, unless
+  // options.editorMode, search the campaign locations, fill the catalogue and
+  // stop with fatalError("Required level data missing or corrupt.") and exit
+  // code 1 when one of the five difficulty campaigns is missing. This must
+  // happen before any graphics mode is set.
+
+  if (startGraphics() != 0) return 1;
+
+  return runGame(options);
+}
+END_OF_MAIN()

@@ -1,0 +1,133 @@
+// The command-line scan: prefix options, their order, repeats, and the
+// console tools that end the scan where they stand.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "shell/args.h"
+
+namespace {
+
+// Scans the given arguments (the program name is added in front). The
+// record starts filled with junk so that every field must be set.
+struct Scan {
+  std::vector<std::string> texts;
+  std::vector<char*> argv;
+  StartOptions options;
+
+  explicit Scan(std::vector<std::string> args) : texts(std::move(args)) {
+    texts.insert(texts.begin(), "quib");
+    for (std::string& text : texts) argv.push_back(&text[0]);
+    argv.push_back(nullptr);
+    std::memset(&options, 0x5A, sizeof options);
+    scanArgs(static_cast<int>(texts.size()), argv.data(), options);
+  }
+};
+
+void expectDefaults(const StartOptions& options) {
+  EXPECT_FALSE(options.editorMode);
+  EXPECT_STREQ(options.editorFile, "");
+  EXPECT_EQ(options.editorLevel, 0);
+  EXPECT_TRUE(options.flagN);
+  EXPECT_EQ(options.action, RunGame);
+  ASSERT_NE(options.createFile, nullptr);
+}
+
+TEST(ScanArgs, NoArgumentsGiveTheDefaults) { expectDefaults(Scan({}).options); }
+
+TEST(ScanArgs, UnknownAndWrongCaseArgumentsAreIgnored) {
+  expectDefaults(Scan({"-n", "-e", "--E", "-l3", "-s", "-r", " -E", "E", "-", "", "-Nx"}).options);
+}
+
+TEST(ScanArgs, LevelAndEditorFileInEitherOrder) {
+  for (auto args : {std::vector<std::string>{"-L7", "-Ecamp"}, {"-Ecamp", "-L7"}}) {
+    Scan scan(args);
+    EXPECT_TRUE(scan.options.editorMode);
+    EXPECT_STREQ(scan.options.editorFile, "camp");
+    EXPECT_EQ(scan.options.editorLevel, 7);
+    EXPECT_EQ(scan.options.action, RunGame);
+  }
+  Scan levelOnly({"-L7"});
+  EXPECT_FALSE(levelOnly.options.editorMode);
+  EXPECT_EQ(levelOnly.options.editorLevel, 7);
+}
+
+TEST(ScanArgs, LevelNumberIsReadLikeADecimalPrefix) {
+  struct Case {
+    const char* argument;
+    int32_t level;
+  } cases[] = {
+      {"-Lx", 0},        {"-L12abc", 12},   {"-L", 0},           {"-L-5", -5},
+      {"-L+3", 3},       {"-L  \t42", 42},  {"-L010", 10},       {"-L0x1F", 0},
+      {"-L- 4", 0},      {"-L--4", 0},      {"-L3 4", 3},        {"-L2147483647", INT32_MAX},
+      {"-L-2147483648", INT32_MIN},         {"-L2147483648", INT32_MAX},
+      {"-L99999999999999999999999", INT32_MAX},
+      {"-L-99999999999999999999999", INT32_MIN},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(Scan({c.argument}).options.editorLevel, c.level) << c.argument;
+  }
+}
+
+TEST(ScanArgs, BlankAfterOptionMakesTwoArguments) {
+  Scan scan({"-L", "3", "-E", "camp"});
+  EXPECT_EQ(scan.options.editorLevel, 0);
+  EXPECT_TRUE(scan.options.editorMode);
+  EXPECT_STREQ(scan.options.editorFile, "");
+}
+
+TEST(ScanArgs, LastLevelAndLastEditorFileWin) {
+  Scan scan({"-L3", "-Ea-rather-long-name", "-L9", "-Eab"});
+  EXPECT_EQ(scan.options.editorLevel, 9);
+  EXPECT_STREQ(scan.options.editorFile, "ab");  // nothing left of the longer name
+  Scan back({"-L9", "-Lx"});
+  EXPECT_EQ(back.options.editorLevel, 0);
+}
+
+TEST(ScanArgs, EditorFileIsCutTo255Characters) {
+  std::string name(300, 'f');
+  name[254] = 'A';
+  name[255] = 'B';
+  Scan scan({"-E" + name});
+  EXPECT_EQ(std::strlen(scan.options.editorFile), 255u);
+  EXPECT_EQ(scan.options.editorFile[254], 'A');
+  EXPECT_EQ(std::string(Scan({"-E" + std::string(255, 'g')}).options.editorFile),
+            std::string(255, 'g'));
+}
+
+TEST(ScanArgs, CreationStopsTheScanWhereMet) {
+  Scan create({"-Scamp", "-Eother", "-L5", "-R"});
+  EXPECT_EQ(create.options.action, RunCreate);
+  EXPECT_STREQ(create.options.createFile, "camp");
+  EXPECT_EQ(create.options.createFile, create.argv[1] + 2);  // points into argv
+  EXPECT_FALSE(create.options.editorMode);
+  EXPECT_EQ(create.options.editorLevel, 0);
+
+  Scan editorFirst({"-Eother", "-Scamp"});
+  EXPECT_EQ(editorFirst.options.action, RunCreate);
+  EXPECT_STREQ(editorFirst.options.createFile, "camp");
+
+  Scan empty({"-S"});
+  EXPECT_EQ(empty.options.action, RunCreate);
+  EXPECT_STREQ(empty.options.createFile, "");
+}
+
+TEST(ScanArgs, ShuffleStopsTheScanAndIgnoresItsRest) {
+  for (const char* argument : {"-R", "-Rzzz"}) {
+    Scan scan({"-Efile", argument, "-Scamp"});
+    EXPECT_EQ(scan.options.action, RunShuffle) << argument;
+  }
+}
+
+TEST(ScanArgs, MinusNOnlyAsWholeArgument) {
+  Scan scan({"-N"});
+  EXPECT_FALSE(scan.options.flagN);
+  EXPECT_EQ(scan.options.action, RunGame);
+  EXPECT_FALSE(scan.options.editorMode);
+  EXPECT_TRUE(Scan({"-NE"}).options.flagN);
+}
+
+}  // namespace

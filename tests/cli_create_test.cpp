@@ -1,0 +1,197 @@
+// The console campaign creation, driven through the built program with
+// real standard input and output ("quib -S<file>").
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <fstream>
+#include <string>
+
+#include "cli_support.h"
+#include "data/campaign_io.h"
+
+namespace {
+
+using cli::readFile;
+using cli::RunResult;
+using cli::writeFile;
+
+const std::string OldContents = "name Old\ndesc Keep me\nlevels 0\nlives 2\n";
+
+std::string campaignText(const std::string& name, const std::string& desc) {
+  return "name " + name + "\ndesc " + desc + "\nlevels 0\nlives 0\n";
+}
+
+class CreateTool : public ::testing::Test {
+ protected:
+  cli::ScratchDir dir;
+  cli::fs::path file() const { return dir.path / "camp.qbf"; }
+
+  RunResult create(const std::string& input, const std::string& arg = "-Scamp.qbf") {
+    return cli::runQuib(dir.path, {arg}, input);
+  }
+};
+
+TEST_F(CreateTool, WritesTheFourHeaderLinesExactly) {
+  RunResult r = create("Demo\nFirst try\n");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "camp.qbf\nName: Description: ");
+  EXPECT_EQ(r.err, "");
+  EXPECT_EQ(readFile(file()), campaignText("Demo", "First try"));
+  // Nothing else is left in the directory (no temporary file).
+  EXPECT_EQ(dir.entries(), std::vector<std::string>{"camp.qbf"});
+
+  // The file is a campaign the reader accepts, with no levels.
+  static Campaign campaign;
+  std::ifstream in(file());
+  ASSERT_EQ(readCampaign(in, campaign), 0);
+  EXPECT_STREQ(campaign.name, "Demo");
+  EXPECT_STREQ(campaign.desc, "First try");
+  EXPECT_EQ(campaign.levelCount, 0);
+}
+
+TEST_F(CreateTool, NewFileGetsTheUsualPermissions) {
+  ASSERT_EQ(create("Demo\nd\n").status, 0);
+  struct stat info;
+  ASSERT_EQ(stat(file().c_str(), &info), 0);
+  mode_t mask = umask(0);
+  umask(mask);
+  EXPECT_EQ(info.st_mode & 0777, 0666 & ~mask);
+}
+
+TEST_F(CreateTool, NameLengthLimitIsTwenty) {
+  const std::string twenty(20, 'N');
+  EXPECT_EQ(create(twenty + "\nd\n").status, 0);
+  EXPECT_EQ(readFile(file()), campaignText(twenty, "d"));
+
+  cli::fs::remove(file());
+  RunResult r = create(twenty + "X\nd\n");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out, "camp.qbf\nName: Name too long.\n");
+  EXPECT_FALSE(cli::fs::exists(file()));  // a file the tool made itself is removed again
+  EXPECT_TRUE(dir.entries().empty());
+
+  EXPECT_EQ(create(std::string(5000, 'N') + "\nd\n").status, 1);
+}
+
+TEST_F(CreateTool, DescriptionLengthLimitIsEighty) {
+  const std::string eighty(80, 'd');
+  EXPECT_EQ(create("n\n" + eighty + "\n").status, 0);
+  EXPECT_EQ(readFile(file()), campaignText("n", eighty));
+
+  cli::fs::remove(file());
+  RunResult r = create("n\n" + eighty + "d\n");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out, "camp.qbf\nName: Description: Description too long.\n");
+  EXPECT_TRUE(dir.entries().empty());
+}
+
+TEST_F(CreateTool, EmptyLinesRepeatTheQuestion) {
+  RunResult r = create("\n\nDemo\n\r\n\nSecond\n");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "camp.qbf\nName: Name: Name: Description: Description: Description: ");
+  EXPECT_EQ(readFile(file()), campaignText("Demo", "Second"));
+}
+
+TEST_F(CreateTool, AnswersAreStoredExactlyAsTyped) {
+  EXPECT_EQ(create("  Two  Words \n\t tabbed  desc \n").status, 0);
+  EXPECT_EQ(readFile(file()), campaignText("  Two  Words ", "\t tabbed  desc "));
+}
+
+TEST_F(CreateTool, CarriageReturnBeforeLineFeedIsNotStored) {
+  const std::string twenty(20, 'N');
+  EXPECT_EQ(create(twenty + "\r\n" + std::string(80, 'd') + "\r\n").status, 0);
+  EXPECT_EQ(readFile(file()), campaignText(twenty, std::string(80, 'd')));
+  // A carriage return elsewhere in the line is an ordinary character.
+  EXPECT_EQ(create("a\rb\nd\n").status, 0);
+  EXPECT_EQ(readFile(file()), campaignText("a\rb", "d"));
+}
+
+TEST_F(CreateTool, LastLineWithoutLineEndIsAnAnswer) {
+  EXPECT_EQ(create("Demo\nNo line end").status, 0);
+  EXPECT_EQ(readFile(file()), campaignText("Demo", "No line end"));
+}
+
+TEST_F(CreateTool, EmptyFileNameIsRefused) {
+  RunResult r = create("Demo\nd\n", "-S");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out, "No filename given.\n");
+  EXPECT_TRUE(dir.entries().empty());
+}
+
+TEST_F(CreateTool, UnwritableTargetsAreReportedBeforeAnyQuestion) {
+  for (const char* name : {"nodir/camp.qbf", "sub", "sub/"}) {
+    cli::fs::create_directory(dir.path / "sub");
+    RunResult r = create("Demo\nd\n", std::string("-S") + name);
+    EXPECT_EQ(r.status, 1) << name;
+    EXPECT_EQ(r.out, std::string(name) + "\nCouldn't create file for writing.\n");
+    EXPECT_EQ(dir.entries(), std::vector<std::string>{"sub"});
+    EXPECT_TRUE(cli::fs::is_empty(dir.path / "sub"));
+  }
+}
+
+TEST_F(CreateTool, ExistingFileIsKeptUntilBothAnswersAreAccepted) {
+  struct Case {
+    const char* what;
+    std::string input;
+    std::string out;
+  } cases[] = {
+      {"name refused", std::string(21, 'n') + "\nd\n", "camp.qbf\nName: Name too long.\n"},
+      {"description refused", "n\n" + std::string(81, 'd') + "\n",
+       "camp.qbf\nName: Description: Description too long.\n"},
+      {"no input", "", "camp.qbf\nName: "},
+      {"only empty lines", "\n\n", "camp.qbf\nName: Name: Name: "},
+      {"input ends before the description", "Demo\n", "camp.qbf\nName: Description: "},
+      {"input ends after empty descriptions", "Demo\n\n", "camp.qbf\nName: Description: Description: "},
+  };
+  for (const Case& c : cases) {
+    writeFile(file(), OldContents);
+    RunResult r = create(c.input);
+    EXPECT_EQ(r.status, 1) << c.what;
+    EXPECT_EQ(r.out, c.out) << c.what;
+    EXPECT_EQ(readFile(file()), OldContents) << c.what;
+    EXPECT_EQ(dir.entries(), std::vector<std::string>{"camp.qbf"}) << c.what;
+  }
+}
+
+TEST_F(CreateTool, EndOfInputBeforeAnAnswerLeavesNoNewFile) {
+  RunResult r = cli::runQuib(dir.path, {"-Scamp.qbf"}, "", /*noInput=*/true);
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out, "camp.qbf\nName: ");
+  EXPECT_TRUE(dir.entries().empty());
+
+  r = create("Demo\n");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_TRUE(dir.entries().empty());
+}
+
+TEST_F(CreateTool, ExistingFileIsReplacedKeepingItsPermissions) {
+  writeFile(file(), OldContents + std::string(500, '#'));
+  chmod(file().c_str(), 0640);
+  EXPECT_EQ(create("New\nfresh\n").status, 0);
+  EXPECT_EQ(readFile(file()), campaignText("New", "fresh"));
+  struct stat info;
+  ASSERT_EQ(stat(file().c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0640u);
+}
+
+TEST_F(CreateTool, SymbolicLinkKeepsPointingAtTheRewrittenFile) {
+  cli::fs::create_directory(dir.path / "real");
+  writeFile(dir.path / "real" / "target.qbf", OldContents);
+  cli::fs::create_symlink("real/target.qbf", dir.path / "link.qbf");
+  EXPECT_EQ(create("Linked\nd\n", "-Slink.qbf").status, 0);
+  EXPECT_TRUE(cli::fs::is_symlink(dir.path / "link.qbf"));
+  EXPECT_EQ(readFile(dir.path / "real" / "target.qbf"), campaignText("Linked", "d"));
+}
+
+TEST_F(CreateTool, OptionsAfterCreationAreNeverExamined) {
+  // "-Eother" would open the editor and need a display; the creation runs instead.
+  RunResult r = cli::runQuib(dir.path, {"-Scamp.qbf", "-Eother"}, "Demo\nd\n");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(readFile(file()), campaignText("Demo", "d"));
+  r = cli::runQuib(dir.path, {"-Eother", "-L3", "-Scamp.qbf"}, "Again\nd\n");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(readFile(file()), campaignText("Again", "d"));
+  EXPECT_FALSE(cli::fs::exists(dir.path / "other"));
+}
+
+}  // namespace
