@@ -7,12 +7,22 @@
 BITMAP* backBuffer = nullptr;
 
 void fatalError(const char* message) {
-  // Leave the graphics mode first so the message never stands over a game screen.
-  set_gfx_mode(GFX_TEXT, 0, 0, 0, 0);
+  // Leave the graphics mode first so the message never stands over a game
+  // screen. Without a system driver (the library did not start, e.g. no
+  // window system) there is no mode to leave, and the library would crash
+  // trying; the message then goes to the console.
+  if (system_driver != nullptr) set_gfx_mode(GFX_TEXT, 0, 0, 0, 0);
   allegro_message("%s\n", message);
 }
 
 int startGraphics() {
+  // The library's start-up result is not examined by the caller; when it
+  // failed (no window system) there is no driver to set a mode with, and
+  // asking for one would crash. That is a window that cannot be created.
+  if (system_driver == nullptr) {
+    fatalError("Unable to create window.");
+    return 1;
+  }
   set_color_depth(24);
   if (set_gfx_mode(GFX_AUTODETECT_WINDOWED, ScreenWidth, ScreenHeight, ScreenWidth,
                    ScreenHeight) != 0) {
