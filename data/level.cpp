@@ -47,7 +47,9 @@ int validateLevel(const Level& level) {
 }
 
 int campaignUnplayable(const Campaign& campaign) {
-  if (campaign.levels == 0 || campaign.levelCount == 0) return 1;
+  // A campaign that asks for no levels (or a negative number, which only a
+  // damaged record can hold) or has no level slots cannot be played.
+  if (campaign.levels <= 0 || campaign.levelCount <= 0) return 1;
   int count = campaign.levelCount > MaxLevels ? MaxLevels : campaign.levelCount;
   int playable = 0;
   for (int i = 0; i < count; ++i)
