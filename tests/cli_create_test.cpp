@@ -183,6 +183,14 @@ TEST_F(CreateTool, SymbolicLinkKeepsPointingAtTheRewrittenFile) {
   EXPECT_EQ(readFile(dir.path / "real" / "target.qbf"), campaignText("Linked", "d"));
 }
 
+TEST_F(CreateTool, DanglingSymbolicLinkIsLeftAlone) {
+  cli::fs::create_symlink("missing/target.qbf", dir.path / "link.qbf");
+  RunResult r = create("Linked\nd\n", "-Slink.qbf");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out, "link.qbf\nCouldn't create file for writing.\n");
+  EXPECT_TRUE(cli::fs::is_symlink(dir.path / "link.qbf"));
+}
+
 TEST_F(CreateTool, OptionsAfterCreationAreNeverExamined) {
   // "-Eother" would open the editor and need a display; the creation runs instead.
   RunResult r = cli::runQuib(dir.path, {"-Scamp.qbf", "-Eother"}, "Demo\nd\n");

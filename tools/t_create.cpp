@@ -116,6 +116,9 @@ bool writeAll(int fd, const std::string& text) {
 // check had to create `target` (it is removed again if the tool fails).
 bool checkWritable(const std::string& target, bool& created) {
   struct stat info;
+  // A link that still points nowhere after resolving is not replaced: the
+  // rename would turn it into a plain file, and a failure would remove it.
+  if (lstat(target.c_str(), &info) == 0 && S_ISLNK(info.st_mode)) return false;
   bool existed = stat(target.c_str(), &info) == 0;
   int fd = ::open(target.c_str(), O_WRONLY | O_APPEND | O_CREAT, 0666);
   if (fd < 0) return false;
