@@ -75,7 +75,11 @@ play() {
   install_missing
   build
   # The game looks for its campaign files in the current directory.
-  cd "$ROOT/campaigns"
+  if [[ -d "$ROOT/campaigns" ]]; then
+    cd "$ROOT/campaigns"
+  else
+    cd "$ROOT"
+  fi
   exec "$BUILD/quib" "$@"
 }
 
