@@ -1,0 +1,3 @@
+#include "shell/i_run.h"
+
+uint32_t lastScore = 0;
