@@ -1,3 +1,96 @@
+// The run of one campaign: lives and score, the playable levels in slot
+// order, a replay after each lost life, and the game over or game complete
+// screen at the end.
 #include "shell/i_run.h"
 
+#include "game/g_clock.h"
+#include "game/g_panel.h"
+#include "game/g_play.h"
+#include "game/p_score.h"
+#include "shell/i_screens.h"
+#include "shell/i_system.h"
+
+#include <allegro.h>
+
 uint32_t lastScore = 0;
+
+namespace {
+
+constexpr int GameOverFrames = 150;
+constexpr int GameCompleteFrames = 300;
+constexpr int ExitPauseMs = 5000;
+constexpr int LossPauseMs = 1000;
+constexpr int BurstLength = 50;
+
+void clearScreenToBlack() {
+  acquire_screen();
+  clearToBlack(screen);
+  release_screen();
+}
+
+// Shows a result screen for at most `frames` frames; an action key ends it
+// after any shown frame, so at least one frame is always shown.
+void showResultScreen(ResultScreen which, int frames) {
+  restartFrameClock();
+  int32_t frameStart = tickCount;
+  for (int k = 0; k < frames; ++k) {
+    drawResultScreen(backBuffer, run.score, k, which);
+    acquire_screen();
+    blit(backBuffer, screen, 0, 0, 0, 0, ScreenWidth, ScreenHeight);
+    release_screen();
+    frameStart = waitForFrameEnd(frameStart);
+    if (actionKeyHeld()) break;
+  }
+}
+
+}  // namespace
+
+void runCampaign(Campaign& campaign) {
+  if (campaign.lives < 0) campaign.lives = 0;
+  if (campaign.lives > MaxLives) campaign.lives = MaxLives;
+  resetRun(campaign.lives);
+
+  // The record's count is trusted only as far as the slots it has.
+  const int slots = campaign.levelCount < 0 ? 0
+                    : campaign.levelCount > MaxLevels ? MaxLevels
+                                                      : campaign.levelCount;
+  int p = 1;  // slot number, also the level number shown
+  int completed = 0;
+  while (run.lives >= 0 && completed < campaign.levels) {
+    while (p <= slots && validateLevel(campaign.level[p - 1]) != 0) ++p;
+    if (p > slots) return;  // no playable slot left: no result screen
+
+    restartFrameClock();
+    clearScreenToBlack();
+    clearToBlack(backBuffer);
+    startLevel(campaign.level[p - 1], p, false);
+    switch (playLevel(false)) {
+      case Quit:
+        lastScore = run.score;
+        return;
+      case Exited:
+        // The last picture of the bonus tally stays on the screen.
+        rest(ExitPauseMs);
+        ++p;
+        ++completed;
+        break;
+      case TimeExpired:
+        burstEffect(BurstLength, "TIME EXPIRED");
+        --run.lives;
+        rest(LossPauseMs);
+        break;
+      case Lost:
+      default:
+        burstEffect(BurstLength, nullptr);
+        --run.lives;
+        rest(LossPauseMs);
+        break;
+    }
+  }
+
+  if (run.lives < 0)
+    showResultScreen(GameOverScreen, GameOverFrames);
+  else
+    showResultScreen(GameCompleteScreen, GameCompleteFrames);
+  lastScore = run.score;
+}

@@ -1,0 +1,116 @@
+// The campaign catalogue: the slot rules and the search of the campaign
+// locations at start-up.
+#include "shell/i_catalogue.h"
+
+#include <allegro.h>
+
+#include <cstring>
+#include <fstream>
+
+#include "data/campaign_io.h"
+
+const char* const difficultyNames[RequiredCampaigns] = {"BEGINNER", "EASY", "INTERMEDIATE", "HARD",
+                                                        "MASTER"};
+
+const char* const searchPatterns[SearchLocations] = {
+    "quib*.qbf",
+    "/usr/share/quib/quib*.qbf",
+    "c:\\program files\\quib\\quib*.qbf",
+};
+
+namespace {
+
+// The catalogue being filled while scanCampaigns runs; the directory
+// search's callback has only an int parameter, which carries the location.
+CampaignCatalogue* scanTarget = nullptr;
+
+bool validSlot(int k) { return k >= 0 && k < CatalogueSlots; }
+
+}  // namespace
+
+void clearCatalogue(CampaignCatalogue& catalogue) { std::memset(&catalogue, 0, sizeof catalogue); }
+
+int difficultySlot(const char* name) {
+  if (name == nullptr) return -1;
+  for (int i = 0; i < RequiredCampaigns; ++i)
+    if (std::strcmp(name, difficultyNames[i]) == 0) return i;
+  return -1;
+}
+
+int catalogueAdd(CampaignCatalogue& catalogue, const CampaignHeader& header, int preferred) {
+  for (int i = 0; i < CatalogueSlots; ++i)
+    if (catalogue.inUse[i] && std::strcmp(catalogue.slot[i].name, header.name) == 0) return -1;
+  if (preferred == -1) preferred = RequiredCampaigns;
+  if (!validSlot(preferred)) return -1;
+  for (int i = preferred; i < CatalogueSlots; ++i) {
+    if (catalogue.inUse[i]) continue;
+    catalogue.slot[i] = header;
+    catalogue.inUse[i] = 1;
+    return i;
+  }
+  return -1;
+}
+
+void catalogueRemove(CampaignCatalogue& catalogue, int k) {
+  if (!validSlot(k)) return;
+  for (int i = k; i < CatalogueSlots - 1; ++i) {
+    catalogue.slot[i] = catalogue.slot[i + 1];
+    catalogue.inUse[i] = catalogue.inUse[i + 1];
+  }
+  std::memset(&catalogue.slot[CatalogueSlots - 1], 0, sizeof catalogue.slot[CatalogueSlots - 1]);
+  catalogue.inUse[CatalogueSlots - 1] = 0;
+}
+
+int catalogueNext(const CampaignCatalogue& catalogue, int k) {
+  if (!validSlot(k)) return k;
+  for (int i = k + 1; i < CatalogueSlots; ++i)
+    if (catalogue.inUse[i]) return i;
+  for (int i = 0; i < k; ++i)
+    if (catalogue.inUse[i]) return i;
+  return k;
+}
+
+int cataloguePrev(const CampaignCatalogue& catalogue, int k) {
+  if (!validSlot(k)) return k;
+  for (int i = k - 1; i >= 0; --i)
+    if (catalogue.inUse[i]) return i;
+  for (int i = CatalogueSlots - 1; i > k; --i)
+    if (catalogue.inUse[i]) return i;
+  return k;
+}
+
+bool requiredCampaignsMissing(const CampaignCatalogue& catalogue) {
+  for (int i = 0; i < RequiredCampaigns; ++i)
+    if (!catalogue.inUse[i]) return true;
+  return false;
+}
+
+int addCampaignFile(CampaignCatalogue& catalogue, const char* fileName, int location) {
+  if (fileName == nullptr) return -1;
+  CampaignHeader header;
+  std::memset(&header, 0, sizeof header);
+  // A longer path is cut; the record always keeps its terminator.
+  std::strncpy(header.path, fileName, CataloguePathLength);
+  header.path[CataloguePathLength] = '\0';
+  header.location = location;
+
+  // The stream closes when it goes out of scope, whatever the outcome.
+  std::ifstream in(header.path);
+  if (!in) return -1;
+  if (readCampaignHeader(in, header) != 0) return -1;
+  return catalogueAdd(catalogue, header, difficultySlot(header.name));
+}
+
+void onCampaignFile(const char* fileName, int /*attrib*/, int location) {
+  if (scanTarget != nullptr) addCampaignFile(*scanTarget, fileName, location);
+}
+
+void scanCampaigns(CampaignCatalogue& catalogue) {
+  scanTarget = &catalogue;
+  // Plain files, read-only files and files marked for archiving; never
+  // directories, hidden or system files. An ordinary user sees a file it
+  // cannot write (such as a shared, root-owned campaign) as read-only.
+  for (int location = 0; location < SearchLocations; ++location)
+    for_each_file(searchPatterns[location], FA_RDONLY | FA_ARCH, onCampaignFile, location);
+  scanTarget = nullptr;
+}

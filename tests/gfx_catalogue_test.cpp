@@ -1,0 +1,352 @@
+// The campaign catalogue: the slot rules (reserved difficulty slots,
+// duplicates, the limit on other campaigns, removal and the wrapping wheel
+// order) and the search of the current directory for campaign files.
+#include <gtest/gtest.h>
+
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "shell/i_catalogue.h"
+#include "test_bitmap.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+CampaignHeader header(const char* name, const char* path = "") {
+  CampaignHeader h;
+  std::memset(&h, 0, sizeof h);
+  std::strncpy(h.name, name, sizeof h.name - 1);
+  std::strncpy(h.path, path, sizeof h.path - 1);
+  return h;
+}
+
+// The five difficulty campaigns in their slots.
+void addDifficulties(CampaignCatalogue& c) {
+  for (int i = 0; i < RequiredCampaigns; ++i)
+    ASSERT_EQ(catalogueAdd(c, header(difficultyNames[i]), i), i);
+}
+
+std::string extraName(int i) { return "EXTRA " + std::to_string(i); }
+
+class Catalogue : public ::testing::Test {
+ protected:
+  void SetUp() override { clearCatalogue(c); }
+  CampaignCatalogue c;
+};
+
+TEST(DifficultySlot, ExactNamesOnly) {
+  EXPECT_EQ(difficultySlot("BEGINNER"), 0);
+  EXPECT_EQ(difficultySlot("EASY"), 1);
+  EXPECT_EQ(difficultySlot("INTERMEDIATE"), 2);
+  EXPECT_EQ(difficultySlot("HARD"), 3);
+  EXPECT_EQ(difficultySlot("MASTER"), 4);
+  for (const char* other : {"easy", "EASY ", " EASY", "EAS", "MASTERS", "", "First Steps"})
+    EXPECT_EQ(difficultySlot(other), -1) << "'" << other << "'";
+  EXPECT_EQ(difficultySlot(nullptr), -1);
+}
+
+TEST_F(Catalogue, StartsEmptyAndMissesTheRequiredFive) {
+  for (int i = 0; i < CatalogueSlots; ++i) EXPECT_EQ(c.inUse[i], 0);
+  EXPECT_TRUE(requiredCampaignsMissing(c));
+}
+
+TEST_F(Catalogue, OtherCampaignsFillFromSlotFiveInTheOrderFound) {
+  EXPECT_EQ(catalogueAdd(c, header("Zeta"), -1), 5);
+  EXPECT_EQ(catalogueAdd(c, header("Alpha"), -1), 6);
+  EXPECT_EQ(catalogueAdd(c, header("Mid"), -1), 7);
+  EXPECT_STREQ(c.slot[5].name, "Zeta");
+  EXPECT_STREQ(c.slot[6].name, "Alpha");
+  EXPECT_STREQ(c.slot[7].name, "Mid");
+  for (int i = 0; i < RequiredCampaigns; ++i) EXPECT_EQ(c.inUse[i], 0) << i;
+}
+
+TEST_F(Catalogue, DifficultyCampaignsTakeTheirReservedSlotsWhenFoundLate) {
+  catalogueAdd(c, header("One"), -1);
+  catalogueAdd(c, header("Two"), -1);
+  EXPECT_EQ(catalogueAdd(c, header("MASTER"), difficultySlot("MASTER")), 4);
+  EXPECT_EQ(catalogueAdd(c, header("BEGINNER"), difficultySlot("BEGINNER")), 0);
+  EXPECT_TRUE(requiredCampaignsMissing(c));
+  EXPECT_EQ(catalogueAdd(c, header("HARD"), 3), 3);
+  EXPECT_EQ(catalogueAdd(c, header("EASY"), 1), 1);
+  EXPECT_EQ(catalogueAdd(c, header("INTERMEDIATE"), 2), 2);
+  EXPECT_FALSE(requiredCampaignsMissing(c));
+  EXPECT_STREQ(c.slot[5].name, "One");
+  EXPECT_STREQ(c.slot[6].name, "Two");
+}
+
+TEST_F(Catalogue, TheFirstOfTwoEqualNamesStays) {
+  EXPECT_EQ(catalogueAdd(c, header("EASY", "quib_first.qbf"), 1), 1);
+  EXPECT_EQ(catalogueAdd(c, header("EASY", "quib_second.qbf"), 1), -1);
+  EXPECT_STREQ(c.slot[1].path, "quib_first.qbf");
+  EXPECT_EQ(catalogueAdd(c, header("Side", "a"), -1), 5);
+  EXPECT_EQ(catalogueAdd(c, header("Side", "b"), -1), -1);
+  EXPECT_EQ(c.inUse[6], 0);
+  // The comparison is exact: a different case is another campaign.
+  EXPECT_EQ(catalogueAdd(c, header("side"), -1), 6);
+}
+
+TEST_F(Catalogue, NinetyFourOtherCampaignsFitAndTheRestAreSkipped) {
+  for (int i = 0; i < CatalogueSlots - RequiredCampaigns; ++i)
+    ASSERT_EQ(catalogueAdd(c, header(extraName(i).c_str()), -1), RequiredCampaigns + i);
+  EXPECT_EQ(catalogueAdd(c, header("ONE TOO MANY"), -1), -1);
+  // The reserved slots stay free for the difficulty campaigns.
+  EXPECT_TRUE(requiredCampaignsMissing(c));
+  addDifficulties(c);
+  EXPECT_FALSE(requiredCampaignsMissing(c));
+  EXPECT_EQ(catalogueAdd(c, header("STILL TOO MANY"), -1), -1);
+}
+
+TEST_F(Catalogue, APreferredSlotOutOfRangeStoresNothing) {
+  EXPECT_EQ(catalogueAdd(c, header("A"), CatalogueSlots), -1);
+  EXPECT_EQ(catalogueAdd(c, header("A"), -2), -1);
+  for (int i = 0; i < CatalogueSlots; ++i) EXPECT_EQ(c.inUse[i], 0);
+}
+
+TEST_F(Catalogue, RemovalShiftsTheLaterSlotsDownInOrder) {
+  addDifficulties(c);
+  for (int i = 0; i < 4; ++i) catalogueAdd(c, header(extraName(i).c_str()), -1);  // slots 5..8
+  catalogueRemove(c, 6);
+  EXPECT_STREQ(c.slot[5].name, "EXTRA 0");
+  EXPECT_STREQ(c.slot[6].name, "EXTRA 2");
+  EXPECT_STREQ(c.slot[7].name, "EXTRA 3");
+  EXPECT_EQ(c.inUse[7], 1);
+  EXPECT_EQ(c.inUse[8], 0);
+  // The removed name can come back, at the end.
+  EXPECT_EQ(catalogueAdd(c, header("EXTRA 1"), -1), 8);
+}
+
+TEST_F(Catalogue, RemovingFromAFullCatalogueFreesTheLastSlot) {
+  addDifficulties(c);
+  for (int i = 0; i < CatalogueSlots - RequiredCampaigns; ++i)
+    catalogueAdd(c, header(extraName(i).c_str()), -1);
+  catalogueRemove(c, CatalogueSlots - 1);
+  EXPECT_EQ(c.inUse[CatalogueSlots - 1], 0);
+  EXPECT_STREQ(c.slot[CatalogueSlots - 2].name, extraName(92).c_str());
+  catalogueRemove(c, 5);
+  EXPECT_STREQ(c.slot[5].name, "EXTRA 1");
+  EXPECT_EQ(c.inUse[CatalogueSlots - 2], 0);
+  catalogueRemove(c, -1);  // out of range: nothing happens
+  catalogueRemove(c, CatalogueSlots);
+  EXPECT_STREQ(c.slot[5].name, "EXTRA 1");
+}
+
+TEST_F(Catalogue, NextAndPrevWrapAroundTheSlotsInUse) {
+  addDifficulties(c);
+  catalogueAdd(c, header("X"), -1);
+  catalogueAdd(c, header("Y"), -1);  // slots 5 and 6
+  EXPECT_EQ(catalogueNext(c, 2), 3);
+  EXPECT_EQ(catalogueNext(c, 4), 5);
+  EXPECT_EQ(catalogueNext(c, 6), 0);
+  EXPECT_EQ(cataloguePrev(c, 0), 6);
+  EXPECT_EQ(cataloguePrev(c, 5), 4);
+  // Five steps forward and back with only the five: back where it began.
+  CampaignCatalogue five;
+  clearCatalogue(five);
+  addDifficulties(five);
+  int k = 2;
+  for (int i = 0; i < 5; ++i) k = catalogueNext(five, k);
+  EXPECT_EQ(k, 2);
+  for (int i = 0; i < 5; ++i) k = cataloguePrev(five, k);
+  EXPECT_EQ(k, 2);
+  EXPECT_EQ(catalogueNext(five, 4), 0);
+}
+
+TEST_F(Catalogue, NextAndPrevSkipFreeSlotsAndStayWhenAlone) {
+  EXPECT_EQ(catalogueNext(c, 2), 2);  // empty: nowhere to go
+  EXPECT_EQ(cataloguePrev(c, 2), 2);
+  catalogueAdd(c, header("HARD"), 3);
+  EXPECT_EQ(catalogueNext(c, 3), 3);
+  EXPECT_EQ(cataloguePrev(c, 3), 3);
+  EXPECT_EQ(catalogueNext(c, 0), 3);
+  catalogueAdd(c, header("Lone"), 40);
+  EXPECT_EQ(catalogueNext(c, 3), 40);
+  EXPECT_EQ(catalogueNext(c, 40), 3);
+  EXPECT_EQ(cataloguePrev(c, 3), 40);
+  EXPECT_EQ(cataloguePrev(c, 98), 40);
+}
+
+// ---- Reading headers from files and searching the current directory ----
+
+const char* const soundLevel =
+    "start level\nwidth 3\nheight 1\nlimit 20\nat 0 0 . 1\nat 2 0 * 2\ndone level\n";
+
+std::string campaignText(const std::string& name, const std::string& desc = "A campaign") {
+  return "name " + name + "\ndesc " + desc + "\nlevels 1\nlives 3\n\n" + soundLevel;
+}
+
+void writeFile(const fs::path& path, const std::string& text) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << text;
+}
+
+// A scratch directory made the current directory for the test, and the old
+// one restored afterwards.
+class CampaignFiles : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    testbmp::initHeadlessAllegro();
+    clearCatalogue(c);
+    std::string name = (fs::temp_directory_path() / "quib-cat-XXXXXX").string();
+    ASSERT_NE(mkdtemp(&name[0]), nullptr);
+    dir = name;
+    saved = fs::current_path();
+    fs::current_path(dir);
+  }
+  void TearDown() override {
+    fs::current_path(saved);
+    std::error_code ignored;
+    fs::remove_all(dir, ignored);
+  }
+  void writeFive() {
+    for (int i = 0; i < RequiredCampaigns; ++i)
+      writeFile(dir / ("quib_d" + std::to_string(i) + ".qbf"), campaignText(difficultyNames[i]));
+  }
+  // The current directory's matches of the pattern in the order the
+  // directory lists them.
+  std::vector<std::string> listedOrder() {
+    std::vector<std::string> names;
+    DIR* d = opendir(".");
+    while (dirent* e = readdir(d)) {
+      std::string n = e->d_name;
+      if (n.size() >= 8 && n.compare(0, 4, "quib") == 0 && n.compare(n.size() - 4, 4, ".qbf") == 0)
+        names.push_back(n);
+    }
+    closedir(d);
+    return names;
+  }
+  int slotOfPath(const std::string& path) {
+    for (int i = 0; i < CatalogueSlots; ++i)
+      if (c.inUse[i] && path == c.slot[i].path) return i;
+    return -1;
+  }
+
+  CampaignCatalogue c;
+  fs::path dir, saved;
+};
+
+TEST_F(CampaignFiles, AddReadsTheHeaderAndKeepsPathAndLocation) {
+  writeFile("quib_x.qbf", campaignText("Side Trip", "Off the main road."));
+  EXPECT_EQ(addCampaignFile(c, "quib_x.qbf", 1), 5);
+  EXPECT_STREQ(c.slot[5].path, "quib_x.qbf");
+  EXPECT_STREQ(c.slot[5].name, "Side Trip");
+  EXPECT_STREQ(c.slot[5].desc, "Off the main road.");
+  EXPECT_EQ(c.slot[5].location, 1);
+  writeFile("quib_e.qbf", campaignText("EASY"));
+  EXPECT_EQ(addCampaignFile(c, "quib_e.qbf", 0), 1);
+}
+
+TEST_F(CampaignFiles, FilesWhoseHeaderDoesNotReadAreSkipped) {
+  writeFile("quib_empty.qbf", "");
+  writeFile("quib_noname.qbf", "desc no name line\nlevels 1\nlives 1\n");
+  writeFile("quib_nodesc.qbf", "name HARD\nlevels 1\n");
+  writeFile("quib_long.qbf", "name " + std::string(40, 'N') + "\ndesc x\n");
+  for (const char* f : {"quib_empty.qbf", "quib_noname.qbf", "quib_nodesc.qbf", "quib_long.qbf", "quib_gone.qbf"})
+    EXPECT_EQ(addCampaignFile(c, f, 0), -1) << f;
+  for (int i = 0; i < CatalogueSlots; ++i) EXPECT_EQ(c.inUse[i], 0);
+  // Broken levels do not matter here: only the header is read.
+  writeFile("quib_broken.qbf", "name Broken\ndesc levels to come\nlevels 9\nlives x\n");
+  EXPECT_EQ(addCampaignFile(c, "quib_broken.qbf", 0), 5);
+}
+
+TEST_F(CampaignFiles, APathIsCutTo256CharactersAndTerminated) {
+  writeFile("quib_ok.qbf", campaignText("Fine"));
+  // 256 characters that name the file: "././.../" then "/quib_ok.qbf".
+  std::string exact;
+  for (int i = 0; i < 122; ++i) exact += "./";
+  exact += "/quib_ok.qbf";
+  ASSERT_EQ(exact.size(), 256u);
+  // Anything past the 256th character is dropped, so the longer name opens
+  // the file the cut path names.
+  const std::string longer = exact + "-and-more-that-is-not-kept";
+  EXPECT_EQ(addCampaignFile(c, longer.c_str(), 0), 5);
+  EXPECT_EQ(std::string(c.slot[5].path), exact);
+  EXPECT_EQ(c.slot[5].path[256], '\0');
+  EXPECT_STREQ(c.slot[5].name, "Fine");
+}
+
+TEST_F(CampaignFiles, TheSearchFindsMatchingFilesInDirectoryOrder) {
+  writeFive();
+  writeFile("quib_side1.qbf", campaignText("Side One"));
+  writeFile("quib_side2.qbf", campaignText("Side Two"));
+  writeFile("quib_side3.qbf", campaignText("Side Three"));
+  writeFile("other.qbf", campaignText("Not Matching"));
+  writeFile("quib_x.txt", campaignText("Wrong Extension"));
+  fs::create_directory("quib_folder.qbf");
+  scanCampaigns(c);
+  EXPECT_FALSE(requiredCampaignsMissing(c));
+  for (int i = 0; i < RequiredCampaigns; ++i) {
+    EXPECT_STREQ(c.slot[i].name, difficultyNames[i]);
+    EXPECT_EQ(c.slot[i].location, 0);
+  }
+  // The others follow in the order the directory lists them.
+  std::vector<std::string> expected;
+  for (const std::string& n : listedOrder())
+    if (n.compare(0, 9, "quib_side") == 0) expected.push_back(n);
+  ASSERT_EQ(expected.size(), 3u);
+  int used = 0;
+  for (int i = 0; i < CatalogueSlots; ++i) used += c.inUse[i];
+  EXPECT_EQ(used, 8);
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(slotOfPath(expected[i]), 5 + i) << expected[i];
+}
+
+TEST_F(CampaignFiles, TheFirstFileWithANameWinsAndTheLaterIsIgnored) {
+  writeFive();
+  writeFile("quib_easy_copy.qbf", campaignText("EASY", "the copy"));
+  writeFile("quib_twin_a.qbf", campaignText("Twin", "a"));
+  writeFile("quib_twin_b.qbf", campaignText("Twin", "b"));
+  scanCampaigns(c);
+  std::string firstEasy, firstTwin;
+  for (const std::string& n : listedOrder()) {
+    if (firstEasy.empty() && (n == "quib_d1.qbf" || n == "quib_easy_copy.qbf")) firstEasy = n;
+    if (firstTwin.empty() && (n == "quib_twin_a.qbf" || n == "quib_twin_b.qbf")) firstTwin = n;
+  }
+  EXPECT_EQ(slotOfPath(firstEasy), 1);
+  EXPECT_EQ(slotOfPath(firstTwin), 5);
+  EXPECT_EQ(c.inUse[6], 0);
+}
+
+TEST_F(CampaignFiles, AMissingOrUnreadableDifficultyCampaignIsReported) {
+  writeFive();
+  fs::remove("quib_d3.qbf");
+  scanCampaigns(c);
+  EXPECT_TRUE(requiredCampaignsMissing(c));
+  EXPECT_EQ(c.inUse[3], 0);
+
+  clearCatalogue(c);
+  writeFile("quib_d3.qbf", "nome HARD\ndesc typo in the first keyword\n");
+  scanCampaigns(c);
+  EXPECT_TRUE(requiredCampaignsMissing(c));
+
+  clearCatalogue(c);
+  writeFile("quib_d3.qbf", campaignText("HARD"));
+  scanCampaigns(c);
+  EXPECT_FALSE(requiredCampaignsMissing(c));
+}
+
+TEST_F(CampaignFiles, ReadOnlyFilesAreFound) {
+  // Shared campaigns are usually not writable by the player, and the
+  // search must still find them.
+  writeFive();
+  for (int i = 0; i < RequiredCampaigns; ++i)
+    chmod(("quib_d" + std::to_string(i) + ".qbf").c_str(), 0444);
+  scanCampaigns(c);
+  EXPECT_FALSE(requiredCampaignsMissing(c));
+}
+
+TEST_F(CampaignFiles, OnCampaignFileOutsideASearchAddsNothing) {
+  writeFile("quib_x.qbf", campaignText("Side"));
+  onCampaignFile("quib_x.qbf", 0, 0);
+  scanCampaigns(c);  // the search itself still works afterwards
+  EXPECT_EQ(slotOfPath("quib_x.qbf"), 5);
+}
+
+}  // namespace
