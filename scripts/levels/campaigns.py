@@ -1,0 +1,153 @@
+#!/usr/bin/env python3
+"""The five difficulty campaigns, drawn as text, with the winning input
+script of every level. Running this script writes campaigns/quib_*.qbf and
+tests/solutions/quib_*.qbf.N.txt; `check` replays every level with
+build-levels/quib-replay, with its solution and with no input at all.
+
+    python3 scripts/levels/campaigns.py [write] [check] [NAME...]
+"""
+import os
+import subprocess
+import sys
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from qbf import level, campaign  # noqa: E402
+
+REPO = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
+REPLAY = os.environ.get("QUIB_REPLAY", os.path.join(REPO, "build-levels", "quib-replay"))
+
+
+class L:
+    """One level: the board, its limits and walls, and how to win it."""
+
+    def __init__(self, rows, limit, bonus, walls, idea, solution):
+        self.text = level(rows, limit, bonus, walls)
+        self.idea = idea
+        self.solution = solution.strip()
+
+
+CAMPAIGNS = {}
+
+
+def define(key, name, desc, lives, levels, required=None):
+    CAMPAIGNS[key] = (name, desc, lives, levels, required)
+
+
+# ---------------------------------------------------------------- BEGINNER
+define("beginner", "BEGINNER", "One idea a level: NUDGE, coins, repellers, spinners, wrapping and FLIP.", 5, [
+    L("""
+_  _  _  _  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  _  _  _  _
+_  .1 _  _  _  _  _  _  _  _  *2 _
+_  _  _  _  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  _  _  _  _
+""", 30, 20, "BBBB", "One NUDGE to the right and the ball drifts to the exit.", """
+5 right
+"""),
+    L("""
+_  _  _  _  _  _  _  _  _  _  _  _
+_  .1 _  $1 _  $1 _  $1 _  $2 _  _
+_  _  _  _  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  _  _  _  _
+_  *2 _  _  _  _  _  _  _  _  _  _
+""", 25, 10, "BBBB", "Collect the row of coins, then NUDGE down on the way back to zigzag to the exit.", """
+12 right
+70 down
+"""),
+    L("""
+_  _  _  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  _  _  _
+_  .1 _  _  _  -1 _  _  _  _  _
+_  _  _  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  _  *2 _
+_  _  _  _  _  _  _  _  _  _  _
+""", 30, 15, "BBBB", "Straight at the repeller bounces back: go down first, then right and round it.", """
+29 down
+56 right
+"""),
+    L("""
+_  _  _  _  _  _  _  _  _  _  _
+_  .1 _  _  _  _  _  _  _  *2 _
+_  _  _  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  _  _  _
+_  _  _  _  _  >1 _  _  _  _  _
+_  _  _  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  _  _  _
+""", 30, 15, "BBDB", "The spinner swings the ball round clockwise; NUDGE right before it drops off the south edge.", """
+36 right
+"""),
+    L("""
+_  _  _  _  _  !1 _  _  _  _  _  _
+_  _  _  _  _  !1 _  _  _  _  _  _
+_  _  *2 _  _  !1 _  _  .1 _  _  _
+_  _  _  _  _  !1 _  _  _  _  _  _
+_  _  _  _  _  !1 _  _  _  _  _  _
+""", 30, 15, "BWBW", "The hazards bar the way; go right, out through the wrapping edge and in from the left.", """
+11 right
+"""),
+    L("""
+_  _  _  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  _  _  _
+_  +2 _  _  .1 _  _  _  _  *2 _
+_  _  _  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  _  _  _
+""", 30, 15, "BBBB", "The attractor pulls the ball in; FLIP it into a repeller that pushes the ball to the exit.", """
+11 flip
+"""),
+    L("""
+_  _  _  _  _  _  _  _  !1 _  _  _  _
+_  .0 _  $0 _  $1 _  _  !1 _  _  _  _
+_  _  _  _  _  _  _  _  !1 _  _  _  _
+_  _  _  _  _  _  _  _  !1 _  _  _  _
+_  _  _  _  _  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  !1 _  _  _  _
+_  _  _  _  _  _  _  _  !1 _  _  *3 _
+_  _  _  _  _  _  _  _  !1 _  _  _  _
+""", 30, 15, "BWDW", "Right along the coins, then NUDGE down once to slip diagonally through the gap to the exit.", """
+19 right
+48 down
+"""),
+])
+
+
+def write(keys):
+    for key in keys:
+        name, desc, lives, levels, required = CAMPAIGNS[key]
+        path = os.path.join(REPO, "campaigns", "quib_%s.qbf" % key)
+        campaign(path, name, desc, lives, [lv.text for lv in levels], required)
+        for slot, lv in enumerate(levels, 1):
+            sol = os.path.join(REPO, "tests", "solutions", "quib_%s.qbf.%d.txt" % (key, slot))
+            with open(sol, "w") as out:
+                out.write("# %s\n%s\n" % (lv.idea, lv.solution))
+
+
+def replay(path, slot, inputs=None):
+    args = [REPLAY, path, str(slot)] + ([inputs] if inputs else [])
+    return subprocess.run(args, capture_output=True, text=True).stdout.strip()
+
+
+def check(keys):
+    bad = 0
+    for key in keys:
+        path = os.path.join(REPO, "campaigns", "quib_%s.qbf" % key)
+        for slot in range(1, len(CAMPAIGNS[key][3]) + 1):
+            sol = os.path.join(REPO, "tests", "solutions", "quib_%s.qbf.%d.txt" % (key, slot))
+            won = replay(path, slot, sol)
+            idle = replay(path, slot)
+            ok = won.startswith("Exited ") and not idle.startswith("Exited ")
+            bad += not ok
+            print("%-13s %d %s | %s\n                | idle: %s" % (key, slot, "ok " if ok else "BAD", won, idle))
+    return bad
+
+
+if __name__ == "__main__":
+    args = sys.argv[1:]
+    actions = [a for a in args if a in ("write", "check")] or ["write", "check"]
+    keys = [a for a in args if a in CAMPAIGNS] or list(CAMPAIGNS)
+    if "write" in actions:
+        write(keys)
+    if "check" in actions:
+        sys.exit(1 if check(keys) else 0)

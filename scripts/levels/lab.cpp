@@ -1,0 +1,332 @@
+// Level workbench: plays one level of a campaign through the same simulation
+// as quib-replay, draws the ball's path over the board as text, and searches
+// for short input scripts that win the level.
+//
+//   lab trace  CAMPAIGN SLOT [INPUTS]      outcome, path map, press timing slack
+//   lab search CAMPAIGN SLOT [options]     random search for winning scripts
+//     -k up,down,left,right,flip   keys to try (default all five)
+//     -n MIN-MAX                  number of presses (default 1-3)
+//     -f FIRST-LAST               frames the presses may fall on (default 1-90)
+//     -t TRIES                    candidates to try (default 20000)
+//     -s SEED                     random seed (default 1)
+//     -m FRAMES                   give up on a candidate after this many frames
+//     -a                          all coins must be taken
+//     -g GAP                      least frames between two presses (default 6)
+//
+// Build: see build.sh next to this file.
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <map>
+#include <random>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+#include <algorithm>
+#include <tuple>
+
+#include "data/campaign_io.h"
+#include "game/p_play.h"
+#include "game/p_score.h"
+
+namespace {
+
+enum KeyBits : unsigned { HoldUp = 1, HoldRight = 2, HoldDown = 4, HoldLeft = 8, HoldFlip = 16 };
+const char* const keyNames[] = {"up", "right", "down", "left", "flip"};
+
+struct Press {
+  int frame;
+  unsigned bits;
+};
+using Script = std::vector<Press>;
+
+std::map<int, unsigned> held;
+std::vector<std::pair<double, double>> path;  // ball position at every frame
+
+void sampleKeys(KeySample& keys) {
+  keys = KeySample{false, Up, false, false};
+  path.emplace_back(play.ball.x, play.ball.y);
+  auto it = held.find(play.frameCount);
+  if (it == held.end()) return;
+  int groups = 0;
+  for (int d = 0; d < 4; ++d)
+    if (it->second & (1u << d)) {
+      if (groups == 0) keys.direction = static_cast<Direction>(d);
+      ++groups;
+    }
+  keys.directionHeld = groups == 1;
+  keys.actionHeld = (it->second & HoldFlip) != 0;
+}
+
+struct Outcome {
+  LevelResult result;
+  int frames;
+  int taken, total;
+  unsigned score;
+  double timeLeft;
+};
+
+Campaign campaign;
+int32_t lives = 3;
+
+Outcome playScript(const Level& level, const Script& script, int maxFrames) {
+  held.clear();
+  path.clear();
+  for (const Press& p : script) held[p.frame] |= p.bits;
+  resetRun(lives);
+  setupPlay(level, 0);
+  PlayLoop loop;
+  beginPlay(loop, false);
+  LevelResult r;
+  while ((r = playSubstep(loop)) == NoResult) {
+    if (maxFrames > 0 && play.frameCount > maxFrames) break;
+  }
+  return Outcome{r, play.frameCount, play.coinsTaken, play.coinsTotal, run.score, play.timeLeft};
+}
+
+const char* resultName(LevelResult r) {
+  switch (r) {
+    case Exited: return "Exited";
+    case Lost: return "Lost";
+    case TimeExpired: return "TimeExpired";
+    case Quit: return "Quit";
+    default: return "Unfinished";
+  }
+}
+
+std::string scriptText(const Script& s) {
+  std::string out;
+  for (const Press& p : s) {
+    out += std::to_string(p.frame);
+    for (int i = 0; i < 5; ++i)
+      if (p.bits & (1u << i)) out += std::string(" ") + keyNames[i];
+    out += "\n";
+  }
+  return out;
+}
+
+bool readScript(const char* file, Script& s) {
+  std::ifstream in(file);
+  if (!in) return false;
+  std::string line;
+  while (std::getline(in, line)) {
+    if (line.empty() || line[0] == '#') continue;
+    std::istringstream w(line);
+    Press p{0, 0};
+    w >> p.frame;
+    std::string word;
+    while (w >> word)
+      for (int i = 0; i < 5; ++i)
+        if (word == keyNames[i]) p.bits |= 1u << i;
+    s.push_back(p);
+  }
+  return true;
+}
+
+void drawMap(const Level& level) {
+  const int w = level.width, h = level.height;
+  // Each cell is shown 3 characters wide: piece letter and size, or path dots.
+  std::vector<std::string> rows(h, std::string(3 * w, ' '));
+  std::set<std::pair<int, int>> visited;
+  for (auto& p : path) {
+    const int cx = static_cast<int>(p.first) / CellPixels, cy = static_cast<int>(p.second) / CellPixels;
+    if (cx >= 0 && cy >= 0 && cx < w && cy < h) visited.insert({cx, cy});
+  }
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      const Cell& c = level.cell[x][y];
+      std::string t = " . ";
+      if (c.kind != Empty) {
+        t = std::string(1, "~+-><$.*!"[c.kind]) + std::to_string(c.size) + " ";
+        if (visited.count({x, y})) t[2] = 'o';
+      } else if (visited.count({x, y})) {
+        t = " o ";
+      }
+      rows[y].replace(3 * x, 3, t);
+    }
+  const char* wl = "BDW";
+  std::printf("   N:%c\n", wl[level.wall[North]]);
+  for (int y = 0; y < h; ++y)
+    std::printf("%c |%s| %c  %2d\n", y == h / 2 ? wl[level.wall[West]] : ' ', rows[y].c_str(),
+                y == h / 2 ? wl[level.wall[East]] : ' ', y);
+  std::printf("   S:%c\n", wl[level.wall[South]]);
+}
+
+// How many frames each press may move earlier or later (each alone) and
+// still win: a measure of how forgiving the timing is.
+struct Slack {
+  int early, late;
+};
+
+std::vector<Slack> slackOf(const Level& level, const Script& s) {
+  std::vector<Slack> out;
+  for (size_t i = 0; i < s.size(); ++i) {
+    Slack k{0, 0};
+    for (int d = 1; d <= 10; ++d) {
+      Script t = s;
+      t[i].frame -= d;
+      if (t[i].frame < 1 || playScript(level, t, 0).result != Exited) break;
+      k.early = d;
+    }
+    for (int d = 1; d <= 10; ++d) {
+      Script t = s;
+      t[i].frame += d;
+      if (playScript(level, t, 0).result != Exited) break;
+      k.late = d;
+    }
+    out.push_back(k);
+  }
+  return out;
+}
+
+// The narrowest window of any press, in frames.
+int window(const std::vector<Slack>& k) {
+  int w = 99;
+  for (const Slack& s : k) w = std::min(w, s.early + s.late + 1);
+  return w;
+}
+
+void slack(const Level& level, const Script& s) {
+  const std::vector<Slack> k = slackOf(level, s);
+  for (size_t i = 0; i < s.size(); ++i)
+    std::printf("  press %zu at %d: -%d..+%d\n", i + 1, s[i].frame, k[i].early, k[i].late);
+}
+
+int usage() {
+  std::fprintf(stderr, "usage: lab trace|search CAMPAIGN SLOT ...\n");
+  return 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 4) return usage();
+  const std::string cmd = argv[1];
+  std::ifstream file(argv[2]);
+  if (!file || readCampaign(file, campaign) != 0) {
+    std::fprintf(stderr, "cannot read %s\n", argv[2]);
+    return 1;
+  }
+  lives = campaign.lives;
+  static PlayHooks hooks = headlessHooks;
+  hooks.sampleKeys = sampleKeys;
+  setPlayHooks(&hooks);
+  const int slot = std::atoi(argv[3]);
+  if (slot < 1 || slot > campaign.levelCount) return usage();
+  const Level& level = campaign.level[slot - 1];
+  if (validateLevel(level) != 0) {
+    std::fprintf(stderr, "level %d is not playable\n", slot);
+    return 1;
+  }
+
+  if (cmd == "trace") {
+    Script s;
+    if (argc > 4 && !readScript(argv[4], s)) return usage();
+    const Outcome o = playScript(level, s, 0);
+    std::printf("%s frames=%d score=%u taken=%d of=%d time=%.2f\n", resultName(o.result), o.frames, o.score,
+                o.taken, o.total, o.timeLeft);
+    drawMap(level);
+    if (o.result == Exited && !s.empty()) slack(level, s);
+    if (argc > 5) {  // a frame-by-frame log of the ball
+      for (size_t i = 0; i < path.size(); ++i) std::printf("%zu %.1f %.1f\n", i + 1, path[i].first, path[i].second);
+    }
+    return 0;
+  }
+
+  if (cmd != "search") return usage();
+  std::vector<unsigned> keys;
+  int nMin = 1, nMax = 3, fFirst = 1, fLast = 90, tries = 20000, maxFrames = 0, gap = 6;
+  unsigned seed = 1;
+  bool allCoins = false;
+  for (int i = 4; i < argc; ++i) {
+    const std::string a = argv[i];
+    const char* v = i + 1 < argc ? argv[i + 1] : "";
+    if (a == "-k") {
+      std::string list = v;
+      std::stringstream ss(list);
+      std::string k;
+      while (std::getline(ss, k, ','))
+        for (int j = 0; j < 5; ++j)
+          if (k == keyNames[j]) keys.push_back(1u << j);
+      ++i;
+    } else if (a == "-n") {
+      std::sscanf(v, "%d-%d", &nMin, &nMax);
+      ++i;
+    } else if (a == "-f") {
+      std::sscanf(v, "%d-%d", &fFirst, &fLast);
+      ++i;
+    } else if (a == "-t") {
+      tries = std::atoi(v);
+      ++i;
+    } else if (a == "-s") {
+      seed = static_cast<unsigned>(std::atoi(v));
+      ++i;
+    } else if (a == "-m") {
+      maxFrames = std::atoi(v);
+      ++i;
+    } else if (a == "-g") {
+      gap = std::atoi(v);
+      ++i;
+    } else if (a == "-a") {
+      allCoins = true;
+    }
+  }
+  if (keys.empty())
+    for (int j = 0; j < 5; ++j) keys.push_back(1u << j);
+
+  const Outcome idle = playScript(level, {}, 0);
+  std::printf("no input: %s frames=%d taken=%d of=%d\n", resultName(idle.result), idle.frames, idle.taken,
+              idle.total);
+
+  std::mt19937 rng(seed);
+  struct Win {
+    Script s;
+    Outcome o;
+  };
+  std::vector<Win> wins;
+  std::set<std::string> seen;
+  for (int t = 0; t < tries; ++t) {
+    const int n = nMin + static_cast<int>(rng() % (nMax - nMin + 1));
+    Script s;
+    std::vector<int> frames;
+    for (int i = 0; i < n; ++i) frames.push_back(fFirst + static_cast<int>(rng() % (fLast - fFirst + 1)));
+    std::sort(frames.begin(), frames.end());
+    bool ok = true;
+    for (int i = 1; i < n; ++i)
+      if (frames[i] - frames[i - 1] < gap) ok = false;
+    if (!ok) continue;
+    for (int i = 0; i < n; ++i) s.push_back(Press{frames[i], keys[rng() % keys.size()]});
+    // A direction press within the nudge cool-down of the last one does nothing.
+    int lastNudge = -100;
+    for (const Press& p : s)
+      if (p.bits & 15u) {
+        if (p.frame - lastNudge <= NudgeCooldownFrames) ok = false;
+        lastNudge = p.frame;
+      }
+    if (!ok) continue;
+    const std::string text = scriptText(s);
+    if (!seen.insert(text).second) continue;
+    const Outcome o = playScript(level, s, maxFrames);
+    if (o.result != Exited) continue;
+    if (allCoins && o.taken < o.total) continue;
+    wins.push_back(Win{s, o});
+  }
+  std::sort(wins.begin(), wins.end(), [](const Win& a, const Win& b) { return a.s.size() < b.s.size(); });
+  std::printf("%zu winning scripts\n", wins.size());
+  // Among the shortest winners, prefer forgiving timing.
+  if (wins.size() > 200) wins.resize(200);
+  std::vector<std::tuple<int, int, size_t>> ranked;
+  for (size_t i = 0; i < wins.size(); ++i)
+    ranked.push_back({-(window(slackOf(level, wins[i].s)) - 4 * static_cast<int>(wins[i].s.size())), wins[i].o.frames, i});
+  std::sort(ranked.begin(), ranked.end());
+  for (size_t r = 0; r < ranked.size() && r < 6; ++r) {
+    const Win& w = wins[std::get<2>(ranked[r])];
+    std::printf("-- frames=%d score=%u taken=%d of=%d time=%.2f\n%s", w.o.frames, w.o.score, w.o.taken, w.o.total,
+                w.o.timeLeft, scriptText(w.s).c_str());
+    slack(level, w.s);
+  }
+  return 0;
+}
