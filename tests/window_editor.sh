@@ -1,0 +1,94 @@
+#!/usr/bin/env bash
+# The campaign editor in a real window: "-E" on an empty campaign shows a new
+# invalid level 1; pieces placed with the keys make it valid; F2 writes a
+# file the reader takes with the expected "at" lines; ESC saves and leaves
+# with exit code 0.
+set -u
+QUIB="$(realpath "$1")"
+WORK="$(mktemp -d)"
+DISPLAY_NUMBER=$(( 320 + $$ % 100 ))
+export DISPLAY=":$DISPLAY_NUMBER"
+
+Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+XVFB=$!
+GAME=""
+cleanup() {
+  [ -n "$GAME" ] && kill "$GAME" 2>/dev/null
+  kill "$XVFB" 2>/dev/null
+  rm -rf "$WORK"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+
+# Held for about three frames: a repeat key acts once, a placement key acts.
+tap() {
+  xdotool keydown --window "$WID" "$1" 2>/dev/null; sleep 0.1; xdotool keyup --window "$WID" "$1" 2>/dev/null
+  sleep 0.12   # a frame with no key, so the next key starts a fresh hold
+}
+count_colour() {  # x y w h #RRGGBB
+  /usr/bin/import -window root "$WORK/shot.png" 2>/dev/null
+  /usr/bin/convert "$WORK/shot.png" -crop "$3x$4+$1+$2" -depth 8 txt:- | grep -c "$5"
+}
+
+cat > "$WORK/quib_edit.qbf" <<'EOF'
+name Edit Me
+desc Made for the editor window test
+levels 0
+lives 2
+EOF
+
+(cd "$WORK" && exec "$QUIB" -Equib_edit.qbf) &
+GAME=$!
+WID=$(timeout 20 xdotool search --sync --onlyvisible --name '^QUIB$' | head -1)
+[ -n "$WID" ] || fail "no window titled QUIB"
+sleep 0.5
+
+# A new 18 x 12 level: "INVALID" in red, no green "VALID", the cursor on cell (0, 0).
+[ "$(count_colour 32 352 64 8 '#FF0000')" -gt 10 ] || fail "no red INVALID on a new level"
+[ "$(count_colour 32 352 64 8 '#00FF00')" = 0 ] || fail "VALID shown on a new level"
+[ "$(count_colour 7 7 23 1 '#FFFF')" -gt 15 ] || fail "no cursor on the first cell"
+
+tap b            # Start at (0, 0)
+tap Right
+tap Right
+tap x            # Exit at (2, 0)
+tap Down
+tap c            # Coin at (2, 1), size 1
+tap 3            # ... now size 3
+tap Right
+tap m            # Attractor at (3, 1), size 3
+tap Insert       # lives 2 -> 3
+tap equal        # limit 30 -> 31
+sleep 0.3
+
+[ "$(count_colour 44 352 40 8 '#00FF00')" -gt 10 ] || fail "no green VALID after placing Start and Exit"
+[ "$(count_colour 32 352 64 8 '#FF0000')" = 0 ] || fail "INVALID still shown"
+
+tap F2
+sleep 0.5
+kill -0 "$GAME" 2>/dev/null || fail "the editor ended on F2"
+FILE="$WORK/quib_edit.qbf"
+for line in "levels 1" "lives 3" "limit 31" "at 0 0 . 1" "at 2 0 * 1" "at 2 1 \$ 3" "at 3 1 + 3"; do
+  grep -qxF "$line" "$FILE" || { cat "$FILE"; fail "saved file lacks \"$line\""; }
+done
+[ "$(grep -c '^at ' "$FILE")" = 4 ] || { cat "$FILE"; fail "saved file has other pieces"; }
+# The reader takes it: the shuffling tool reads the whole campaign and writes it back.
+"$QUIB" -R < "$FILE" > "$WORK/shuffled.qbf" || fail "the saved file is not a campaign"
+grep -qxF 'at 2 1 $ 3' "$WORK/shuffled.qbf" || fail "the reader lost a piece"
+
+# Walking past the end appends an empty level that ESC does not save.
+tap Prior
+sleep 0.3
+[ "$(count_colour 32 352 64 8 '#FF0000')" -gt 10 ] || fail "the appended level is not INVALID"
+tap v            # harmless key on the new level
+tap Escape
+for _ in $(seq 50); do kill -0 "$GAME" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$GAME" 2>/dev/null && fail "the editor did not end after ESC"
+wait "$GAME"; STATUS=$?
+GAME=""
+[ "$STATUS" = 0 ] || fail "exit code $STATUS after ESC"
+[ "$(grep -c '^start level' "$FILE")" = 1 ] || { cat "$FILE"; fail "the empty appended level was saved"; }
+grep -qxF "at 3 1 + 3" "$FILE" || fail "ESC save lost the level"
+echo "editor window test passed"
