@@ -12,6 +12,7 @@
 //     -m FRAMES                   give up on a candidate after this many frames
 //     -a                          all coins must be taken
 //     -g GAP                      least frames between two presses (default 6)
+//     -p INPUTS                   presses every candidate starts with
 //
 // Build: see build.sh next to this file.
 #include <cmath>
@@ -241,6 +242,9 @@ int main(int argc, char** argv) {
   int nMin = 1, nMax = 3, fFirst = 1, fLast = 90, tries = 20000, maxFrames = 0, gap = 6;
   unsigned seed = 1;
   bool allCoins = false;
+  Script prefix;
+  bool quiet = false;
+  int tried = 0;
   for (int i = 4; i < argc; ++i) {
     const std::string a = argv[i];
     const char* v = i + 1 < argc ? argv[i + 1] : "";
@@ -270,15 +274,20 @@ int main(int argc, char** argv) {
     } else if (a == "-g") {
       gap = std::atoi(v);
       ++i;
+    } else if (a == "-p") {
+      if (!readScript(v, prefix)) return usage();
+      ++i;
     } else if (a == "-a") {
       allCoins = true;
+    } else if (a == "-q") {
+      quiet = true;
     }
   }
   if (keys.empty())
     for (int j = 0; j < 5; ++j) keys.push_back(1u << j);
 
   const Outcome idle = playScript(level, {}, 0);
-  std::printf("no input: %s frames=%d taken=%d of=%d\n", resultName(idle.result), idle.frames, idle.taken,
+  if (!quiet) std::printf("no input: %s frames=%d taken=%d of=%d\n", resultName(idle.result), idle.frames, idle.taken,
               idle.total);
 
   std::mt19937 rng(seed);
@@ -299,6 +308,11 @@ int main(int argc, char** argv) {
       if (frames[i] - frames[i - 1] < gap) ok = false;
     if (!ok) continue;
     for (int i = 0; i < n; ++i) s.push_back(Press{frames[i], keys[rng() % keys.size()]});
+    s.insert(s.begin(), prefix.begin(), prefix.end());
+    std::sort(s.begin(), s.end(), [](const Press& a, const Press& b) { return a.frame < b.frame; });
+    for (size_t i = 1; i < s.size(); ++i)
+      if (s[i].frame == s[i - 1].frame) ok = false;
+    if (!ok) continue;
     // A direction press within the nudge cool-down of the last one does nothing.
     int lastNudge = -100;
     for (const Press& p : s)
@@ -310,18 +324,30 @@ int main(int argc, char** argv) {
     const std::string text = scriptText(s);
     if (!seen.insert(text).second) continue;
     const Outcome o = playScript(level, s, maxFrames);
+    ++tried;
     if (o.result != Exited) continue;
     if (allCoins && o.taken < o.total) continue;
     wins.push_back(Win{s, o});
   }
   std::sort(wins.begin(), wins.end(), [](const Win& a, const Win& b) { return a.s.size() < b.s.size(); });
-  std::printf("%zu winning scripts\n", wins.size());
+  if (!quiet) std::printf("%zu winning scripts of %d tried\n", wins.size(), tried);
   // Among the shortest winners, prefer forgiving timing.
   if (wins.size() > 200) wins.resize(200);
   std::vector<std::tuple<int, int, size_t>> ranked;
   for (size_t i = 0; i < wins.size(); ++i)
     ranked.push_back({-(window(slackOf(level, wins[i].s)) - 4 * static_cast<int>(wins[i].s.size())), wins[i].o.frames, i});
   std::sort(ranked.begin(), ranked.end());
+  if (quiet) {
+    std::printf("idle=%s/%d wins=%zu/%d", resultName(idle.result), idle.frames, wins.size(), tried);
+    if (!ranked.empty()) {
+      const Win& w = wins[std::get<2>(ranked[0])];
+      std::string t = scriptText(w.s);
+      std::replace(t.begin(), t.end(), '\n', ';');
+      std::printf(" best=[%s] window=%d frames=%d", t.c_str(), window(slackOf(level, w.s)), w.o.frames);
+    }
+    std::printf("\n");
+    return 0;
+  }
   for (size_t r = 0; r < ranked.size() && r < 6; ++r) {
     const Win& w = wins[std::get<2>(ranked[r])];
     std::printf("-- frames=%d score=%u taken=%d of=%d time=%.2f\n%s", w.o.frames, w.o.score, w.o.taken, w.o.total,
