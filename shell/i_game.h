@@ -2,7 +2,8 @@
 #pragma once
 
 #include "shell/args.h"
+#include "shell/i_catalogue.h"
 
-// Runs the editor (when `options.editorMode`) or the campaign menu; the
-// result is the program's exit code.
-int runGame(const StartOptions& options);
+// Runs the editor (when `options.editorMode`) or the campaign menu over the
+// catalogue filled at start-up; the result is the program's exit code.
+int runGame(const StartOptions& options, CampaignCatalogue& catalogue);

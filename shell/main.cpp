@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "shell/args.h"
+#include "shell/i_catalogue.h"
 #include "shell/i_game.h"
 #include "shell/i_system.h"
 #include "tools/t_create.h"
@@ -28,14 +29,22 @@ int main(int argc, char** argv) {
   // The library registers its own exit handler here; the result is not needed.
   allegro_init();
 
-  // CAMPAIGN CATALOGUE (to come): make the catalogue empty, then, unless
-  // options.editorMode, search the campaign locations, fill the catalogue and
-  // stop with fatalError("Required level data missing or corrupt.") and exit
-  // code 1 when one of the five difficulty campaigns is missing. This must
-  // happen before any graphics mode is set.
+  // The catalogue lives as long as the program; the menu borrows it.
+  static CampaignCatalogue catalogue;
+  clearCatalogue(catalogue);
+
+  // The editor needs no campaigns. Otherwise the five difficulty campaigns
+  // must be there before any window opens.
+  if (!options.editorMode) {
+    scanCampaigns(catalogue);
+    if (requiredCampaignsMissing(catalogue)) {
+      fatalError("Required level data missing or corrupt.");
+      return 1;
+    }
+  }
 
   if (startGraphics() != 0) return 1;
 
-  return runGame(options);
+  return runGame(options, catalogue);
 }
 END_OF_MAIN()
