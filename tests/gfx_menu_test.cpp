@@ -41,15 +41,6 @@ TEST(WheelRepeat, HoldingUpMirrorsDown) {
   EXPECT_EQ(wheelStep(k, true, Up), -1);
 }
 
-TEST(WheelRepeat, StepsPointTheRightWay) {
-  int32_t k = 0;
-  EXPECT_EQ(wheelStep(k, true, Down), 1);
-  EXPECT_EQ(k, 1);
-  k = 0;
-  EXPECT_EQ(wheelStep(k, true, Up), -1);
-  EXPECT_EQ(k, -1);
-}
-
 TEST(WheelRepeat, ReversingMovesAtOnce) {
   int32_t k = 0;
   for (int f = 0; f < 5; ++f) wheelStep(k, true, Down);
