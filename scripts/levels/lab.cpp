@@ -13,6 +13,12 @@
 //     -a                          all coins must be taken
 //     -g GAP                      least frames between two presses (default 6)
 //     -p INPUTS                   presses every candidate starts with
+//   lab beam CAMPAIGN SLOT [options]       beam search, one decision every K frames
+//     -K FRAMES   frames between decisions (default 3)
+//     -B WIDTH    states kept per step (default 300)
+//     -k KEYS     keys to try, as for search
+//     -a          all coins must be taken
+//     -P COST     heuristic cost of one press in pixels (default 15)
 //
 // Build: see build.sh next to this file.
 #include <cmath>
@@ -196,6 +202,120 @@ void slack(const Level& level, const Script& s) {
     std::printf("  press %zu at %d: -%d..+%d\n", i + 1, s[i].frame, k[i].early, k[i].late);
 }
 
+
+// ---- beam search: the simulation is stepped a frame at a time and its whole
+// state copied, so every branch continues from a shared prefix.
+unsigned liveBits = 0;
+
+void liveKeys(KeySample& keys) {
+  keys = KeySample{false, Up, false, false};
+  int groups = 0;
+  for (int d = 0; d < 4; ++d)
+    if (liveBits & (1u << d)) {
+      if (groups == 0) keys.direction = static_cast<Direction>(d);
+      ++groups;
+    }
+  keys.directionHeld = groups == 1;
+  keys.actionHeld = (liveBits & HoldFlip) != 0;
+}
+
+struct Snap {
+  PlayState play;
+  PlayLoop loop;
+  RunState run;
+  LevelResult result;
+  Script script;
+  double score;
+};
+
+// Runs substeps until the keys of the next frame have been sampled (and that
+// substep's edge and contact tests made), or the level ends.
+void stepFrame(Snap& s, unsigned bits) {
+  play = s.play;
+  run = s.run;
+  liveBits = bits;
+  const int32_t frame = play.frameCount;
+  LevelResult r = NoResult;
+  while (r == NoResult && play.frameCount == frame) r = playSubstep(s.loop);
+  s.play = play;
+  s.run = run;
+  s.result = r;
+}
+
+double exitDistance(const PlayState& p) {
+  double best = 1e9;
+  for (int y = 0; y < usedRows(p.level); ++y)
+    for (int x = 0; x < usedColumns(p.level); ++x)
+      if (p.level.cell[x][y].kind == Exit) {
+        const double dx = p.ball.x - (CellPixels * x + CellCentre), dy = p.ball.y - (CellPixels * y + CellCentre);
+        best = std::min(best, std::sqrt(dx * dx + dy * dy));
+      }
+  return best;
+}
+
+int beamSearch(const Level& level, std::vector<unsigned> keys, int every, size_t width, bool allCoins,
+               double pressCost) {
+  static PlayHooks hooks = headlessHooks;
+  hooks.sampleKeys = liveKeys;
+  setPlayHooks(&hooks);
+  resetRun(lives);
+  setupPlay(level, 0);
+  std::vector<Snap> beam(1);
+  beginPlay(beam[0].loop, false);
+  beam[0].play = play;
+  beam[0].run = run;
+  beam[0].result = NoResult;
+  keys.insert(keys.begin(), 0u);
+  const int totalFrames = level.limit * 30 + 2;
+  for (int f = 1; f <= totalFrames && !beam.empty(); ++f) {
+    std::vector<Snap> next;
+    for (const Snap& s : beam) {
+      const bool decide = (f - 1) % every == 0;
+      for (unsigned k : keys) {
+        if (k != 0 && !decide) break;
+        Snap t = s;
+        stepFrame(t, k);
+        if (k != 0) t.script.push_back(Press{f, k});
+        if (t.result == Exited) {
+          if (allCoins && t.play.coinsTaken < t.play.coinsTotal) continue;
+          std::printf("won at frame %d with %zu presses, %d of %d coins\n%s", t.play.frameCount,
+                      t.script.size(), t.play.coinsTaken, t.play.coinsTotal, scriptText(t.script).c_str());
+          setPlayHooks(nullptr);
+          static PlayHooks replay = headlessHooks;
+          replay.sampleKeys = sampleKeys;
+          setPlayHooks(&replay);
+          slack(level, t.script);
+          return 0;
+        }
+        if (t.result != NoResult) continue;
+        t.score = -exitDistance(t.play) - pressCost * t.script.size() +
+                  (allCoins ? 60.0 * t.play.coinsTaken : 0.0);
+        next.push_back(std::move(t));
+      }
+    }
+    // Keep the best state of each cell and heading, then the best overall.
+    std::sort(next.begin(), next.end(), [](const Snap& a, const Snap& b) { return a.score > b.score; });
+    std::set<std::tuple<int, int, int, int, int, int>> taken;
+    std::vector<Snap> kept;
+    for (Snap& s : next) {
+      int flips = 0;
+      for (const Press& p : s.script) flips += (p.bits & HoldFlip) != 0;
+      const std::tuple<int, int, int, int, int, int> key{
+          static_cast<int>(s.play.ball.x / 4), static_cast<int>(s.play.ball.y / 4),
+          static_cast<int>(std::lround(s.play.ball.vx * 200)), static_cast<int>(std::lround(s.play.ball.vy * 200)),
+          (flips & 1) | (s.loop.directionState ? 2 + 4 * s.loop.direction : 0) | (s.loop.actionState ? 32 : 0),
+          s.play.coinsTaken};
+      if (!taken.insert(key).second) continue;
+      kept.push_back(std::move(s));
+      if (kept.size() >= width) break;
+    }
+    beam.swap(kept);
+    if (getenv("LABDEBUG")) std::fprintf(stderr, "f=%d beam=%zu next=%zu\n", f, beam.size(), next.size());
+  }
+  std::printf("no win found\n");
+  return 1;
+}
+
 int usage() {
   std::fprintf(stderr, "usage: lab trace|search CAMPAIGN SLOT ...\n");
   return 1;
@@ -237,6 +357,32 @@ int main(int argc, char** argv) {
     return 0;
   }
 
+  if (cmd == "beam") {
+    std::vector<unsigned> keys;
+    int every = 3;
+    size_t width = 300;
+    bool allCoins = false;
+    double pressCost = 15;
+    for (int i = 4; i < argc; ++i) {
+      const std::string a = argv[i];
+      const char* v = i + 1 < argc ? argv[i + 1] : "";
+      if (a == "-K") every = std::atoi(v), ++i;
+      else if (a == "-B") width = static_cast<size_t>(std::atoi(v)), ++i;
+      else if (a == "-P") pressCost = std::atof(v), ++i;
+      else if (a == "-a") allCoins = true;
+      else if (a == "-k") {
+        std::stringstream ss(v);
+        std::string k;
+        while (std::getline(ss, k, ','))
+          for (int j = 0; j < 5; ++j)
+            if (k == keyNames[j]) keys.push_back(1u << j);
+        ++i;
+      }
+    }
+    if (keys.empty())
+      for (int j = 0; j < 5; ++j) keys.push_back(1u << j);
+    return beamSearch(level, keys, every, width, allCoins, pressCost);
+  }
   if (cmd != "search") return usage();
   std::vector<unsigned> keys;
   int nMin = 1, nMax = 3, fFirst = 1, fLast = 90, tries = 20000, maxFrames = 0, gap = 6;
