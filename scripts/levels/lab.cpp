@@ -350,9 +350,11 @@ int main(int argc, char** argv) {
     std::printf("%s frames=%d score=%u taken=%d of=%d time=%.2f\n", resultName(o.result), o.frames, o.score,
                 o.taken, o.total, o.timeLeft);
     drawMap(level);
+    const std::vector<std::pair<double, double>> played = path;  // slack() replays other scripts
     if (o.result == Exited && !s.empty()) slack(level, s);
     if (argc > 5) {  // a frame-by-frame log of the ball
-      for (size_t i = 0; i < path.size(); ++i) std::printf("%zu %.1f %.1f\n", i + 1, path[i].first, path[i].second);
+      for (size_t i = 0; i < played.size(); ++i)
+        std::printf("%zu %.1f %.1f\n", i + 1, played[i].first, played[i].second);
     }
     return 0;
   }

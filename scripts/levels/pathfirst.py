@@ -83,9 +83,17 @@ def main():
     head, pts = trace(rows, walls, limit, script)
     rows[py][px] = "_"
     print(head)
-    frame = spec["EXIT_FRAME"]
-    ex, ey = pts[frame]
-    cx, cy = int(ex) // 25, int(ey) // 25
+    # The exit goes on the cell whose centre the path passes nearest around
+    # the chosen frame; the route is only laid out up to that frame.
+    best = None
+    for g in range(spec["EXIT_FRAME"] - 4, spec["EXIT_FRAME"] + 5):
+        if g in pts:
+            x, y = pts[g]
+            cx, cy = int(x) // 25, int(y) // 25
+            d = ((x - 25 * cx - 12) ** 2 + (y - 25 * cy - 12) ** 2) ** 0.5
+            if rows[cy][cx] == "_" and (best is None or d < best[0]):
+                best = (d, cx, cy, g)
+    _, cx, cy, frame = best
     rows[cy][cx] = spec["EXIT"]
     for f in spec.get("COIN_FRAMES", []):
         # Of the frames around f, the one passing nearest a cell centre.
