@@ -200,7 +200,7 @@ _  _  $0 _  _  !1 _  _  _
 _  _  _  _  _  !1 _  _  _
 _  _  _  _  _  _  _  _  _
 """, 25, 12, "WDWD", "Fall through the coins and round the wrap, then NUDGE right to slip past the hazards.", """
-13 down
+10 down
 121 right
 """),
 ])
@@ -335,7 +335,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 """, 15, 6, "DDDD", "Orbit the attractor for the coins, then NUDGE right at the top to slip between the hazards.", """
 1 right
-209 right
+211 right
 """),
     L("""
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
@@ -367,24 +367,24 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  $2 _  _  _  _  _  _  _  _
 *3 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  *3
 """, 12, 5, "DDDD", "Orbit for the coins, then FLIP: the attractor turns repeller and fires the ball into a corner.", """
-1 right
-135 flip
+4 right
+133 flip
 """),
     L("""
+_  _  _  _  _  !1  _  !1  !1  !1  _  _  _  _  _  _
+_  .0  _  _  _  _  _  _  $2  _  _  _  !1  _  $2  _
+_  _  _  _  !1  !1  _  _  _  !1  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  _  _  _  _  !1  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-_  .0 _  _  _  $2 _  _  _  _  _  _  _  _  _  !1
-_  _  !1 _  !1 _  _  _  _  _  _  _  _  _  _  _
-_  _  _  _  _  _  _  _  _  !1 _  _  _  $2 _  _
-_  _  _  _  _  _  !1 _  _  _  _  !1 _  _  _  _
-_  _  _  _  _  $2 _  _  _  _  _  _  _  !1 _  _
-_  !1 _  _  _  _  _  *3 _  _  _  _  _  _  _  _
-_  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-_  _  _  _  !1 _  _  _  _  _  !1 _  _  _  _  _
-_  _  _  _  _  _  _  _  !1 _  _  _  _  _  _  _
-""", 10, 4, "WWWW", "Every edge wraps: two NUDGEs right and one down set a shallow line that runs round to the exit.", """
+!1  _  _  _  _  _  *3  _  _  _  _  _  _  _  _  _
+_  !1  _  _  _  _  _  !1  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  $2  _  _  _  _  _  _  _  _  _
+_  _  _  !1  _  _  _  _  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  !1  _  _  _  _  _  _  _
+""", 15, 8, "WWWW", "Every edge wraps: two NUDGEs right and one down set a shallow line that runs round to the exit.", """
 1 right
-22 right
-43 down
+24 right
+47 down
 """),
 ])
 
@@ -421,7 +421,7 @@ _  _  _  _  _  _  _  _  !1 !1 _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 """, 15, 3, "DDDD", "NUDGE down at once to orbit; after one lap brake at the top and fall through the ring of hazards.", """
 1 down
-291 right
+294 right
 """),
     L("""
 _  _  !1 _  !1 _  _  _  _  _  _  _  _  _  _  _  _  _
@@ -437,9 +437,9 @@ _  _  _  !1 _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  -0 _  _  _  _  _  _  _  _  _  _  _  _  _  _  -0 _
 _  _  !1 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 """, 10, 4, "WDWD", "Fall through the wrap, stall against the spinner, then FLIP it to be carried out to the exit.", """
-34 down
-79 up
-115 flip
+32 down
+77 up
+113 flip
 """),
     L("""
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
@@ -474,10 +474,10 @@ _  _  _  _  _  _  _  _  _  _  _  !1 _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  !1 _  !1 _  _  _
 """, 10, 3, "WBWD", "Crossroads: five NUDGEs thread the tunnel, the wrap and the diagonal back across your own path.", """
 1 right
-26 down
-92 left
-116 left
-152 up
+25 down
+91 left
+115 left
+153 up
 """),
     L("""
 _  _  _  _  _  _  _  _  !1 _  _  _  _  $2 _  _  _  _
@@ -492,10 +492,10 @@ _  .0 _  _  !1 _  _  _  _  _  _  _  _  _  !1 _  !1 _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  !1 _  _
 """, 10, 3, "BWBW", "Pinball loop: up, two lefts for a shallow climb, then right and down to turn back onto the exit.", """
 1 up
-25 left
+24 left
 50 left
-110 right
-135 down
+109 right
+134 down
 """),
 ])
 
