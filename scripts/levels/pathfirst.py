@@ -5,9 +5,9 @@ ball is at a chosen frame, coins on the path, and hazards in cells the path
 passes at a chosen distance. Several hazard layouts are tried; the ones
 whose script keeps the widest timing window are printed.
 
-    python3 scripts/levels/pathfirst.py SPEC.py
+    python3 scripts/levels/pathfirst.py PLAN.py
 
-SPEC.py defines: ROWS (the board without exit, "_" empty), WALLS, LIMIT,
+PLAN.py defines: ROWS (the board without exit, "_" empty), WALLS, LIMIT,
 SCRIPT (input lines), EXIT_FRAME, EXIT (token, e.g. "*2"), COIN_FRAMES
 (frames whose cells get a coin), COIN ("$1"), HAZARDS (how many), HAZARD
 ("!1"), BAND (least and most clearance in pixels), TRIES, and optionally
@@ -71,14 +71,14 @@ def evaluate(rows, walls, limit, script):
 
 
 def main():
-    spec = {}
-    exec(open(sys.argv[1]).read(), spec)
-    rows = [r.split() for r in spec["ROWS"].strip("\n").splitlines()]
+    plan = {}
+    exec(open(sys.argv[1]).read(), plan)
+    rows = [r.split() for r in plan["ROWS"].strip("\n").splitlines()]
     w, h = len(rows[0]), len(rows)
-    walls, limit, script = spec["WALLS"], spec["LIMIT"], spec["SCRIPT"]
+    walls, limit, script = plan["WALLS"], plan["LIMIT"], plan["SCRIPT"]
     # The trace needs an exit somewhere; a placeholder stands where the
-    # spec says (default the last cell) and is removed afterwards.
-    px, py = (int(v) for v in spec.get("PLACEHOLDER", "%d,%d" % (w - 1, h - 1)).split(","))
+    # plan says (default the last cell) and is removed afterwards.
+    px, py = (int(v) for v in plan.get("PLACEHOLDER", "%d,%d" % (w - 1, h - 1)).split(","))
     rows[py][px] = "*0"
     head, pts = trace(rows, walls, limit, script)
     rows[py][px] = "_"
@@ -86,7 +86,7 @@ def main():
     # The exit goes on the cell whose centre the path passes nearest around
     # the chosen frame; the route is only laid out up to that frame.
     best = None
-    for g in range(spec["EXIT_FRAME"] - 4, spec["EXIT_FRAME"] + 5):
+    for g in range(plan["EXIT_FRAME"] - 4, plan["EXIT_FRAME"] + 5):
         if g in pts:
             x, y = pts[g]
             cx, cy = int(x) // 25, int(y) // 25
@@ -94,8 +94,8 @@ def main():
             if rows[cy][cx] == "_" and (best is None or d < best[0]):
                 best = (d, cx, cy, g)
     _, cx, cy, frame = best
-    rows[cy][cx] = spec["EXIT"]
-    for f in spec.get("COIN_FRAMES", []):
+    rows[cy][cx] = plan["EXIT"]
+    for f in plan.get("COIN_FRAMES", []):
         # Of the frames around f, the one passing nearest a cell centre.
         best = None
         for g in range(f - 4, f + 5):
@@ -107,7 +107,7 @@ def main():
             if rows[cy][cx] == "_" and (best is None or d < best[0]):
                 best = (d, cx, cy)
         if best:
-            rows[best[2]][best[1]] = spec.get("COIN", "$1")
+            rows[best[2]][best[1]] = plan.get("COIN", "$1")
     dense = []
     keys = sorted(k for k in pts if k <= frame)
     for a, b in zip(keys, keys[1:]):
@@ -116,7 +116,7 @@ def main():
             continue
         for k in range(8):
             dense.append((x1 + (x2 - x1) * k / 8, y1 + (y2 - y1) * k / 8))
-    lo, hi = spec["BAND"]
+    lo, hi = plan["BAND"]
     band = []
     for y in range(h):
         for x in range(w):
@@ -125,13 +125,13 @@ def main():
             d = min(((px - 25 * x - 12) ** 2 + (py - 25 * y - 12) ** 2) ** 0.5 for px, py in dense)
             if lo <= d <= hi:
                 band.append((x, y))
-    keep = [tuple(int(v) for v in c.split(",")) for c in spec.get("KEEP", [])]
-    rng = random.Random(spec.get("SEED", 1))
+    keep = [tuple(int(v) for v in c.split(",")) for c in plan.get("KEEP", [])]
+    rng = random.Random(plan.get("SEED", 1))
     results = []
-    for _ in range(spec.get("TRIES", 20)):
+    for _ in range(plan.get("TRIES", 20)):
         trial = [r[:] for r in rows]
-        for x, y in keep + rng.sample(band, min(spec["HAZARDS"], len(band))):
-            trial[y][x] = spec.get("HAZARD", "!1")
+        for x, y in keep + rng.sample(band, min(plan["HAZARDS"], len(band))):
+            trial[y][x] = plan.get("HAZARD", "!1")
         first, win = evaluate(trial, walls, limit, script)
         results.append((win, first, trial))
     results.sort(key=lambda r: -r[0])

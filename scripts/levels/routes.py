@@ -4,9 +4,9 @@ scripts on a board of fixed pieces, puts the exit where the ball is at a
 random later frame, and keeps the scripts whose timing window (every press
 moved alone, the others held) is widest.
 
-    python3 scripts/levels/routes.py SPEC.py
+    python3 scripts/levels/routes.py PLAN.py
 
-SPEC.py defines ROWS, WALLS, LIMIT as for pathfirst.py, and KEYS (list of
+PLAN.py defines ROWS, WALLS, LIMIT as for pathfirst.py, and KEYS (list of
 key words), PRESSES (least, most), FRAMES (first, last frame of a press),
 EXIT_AFTER (least, most frames from the last press to the exit), EXIT,
 TRIES, and optionally PLACEHOLDER and MIN_DIST (least distance in cells
@@ -21,26 +21,26 @@ from pathfirst import trace, evaluate  # noqa: E402
 
 
 def main():
-    spec = {}
-    exec(open(sys.argv[1]).read(), spec)
-    base = [r.split() for r in spec["ROWS"].strip("\n").splitlines()]
+    plan = {}
+    exec(open(sys.argv[1]).read(), plan)
+    base = [r.split() for r in plan["ROWS"].strip("\n").splitlines()]
     w, h = len(base[0]), len(base)
-    px, py = (int(v) for v in spec.get("PLACEHOLDER", "%d,%d" % (w - 1, h - 1)).split(","))
-    rng = random.Random(spec.get("SEED", 1))
+    px, py = (int(v) for v in plan.get("PLACEHOLDER", "%d,%d" % (w - 1, h - 1)).split(","))
+    rng = random.Random(plan.get("SEED", 1))
     found = []
-    for _ in range(spec["TRIES"]):
-        n = rng.randint(*spec["PRESSES"])
-        frames = sorted(rng.sample(range(spec["FRAMES"][0], spec["FRAMES"][1] + 1), n))
+    for _ in range(plan["TRIES"]):
+        n = rng.randint(*plan["PRESSES"])
+        frames = sorted(rng.sample(range(plan["FRAMES"][0], plan["FRAMES"][1] + 1), n))
         if any(b - a < 24 for a, b in zip(frames, frames[1:])):
             continue
-        script = "".join("%d %s\n" % (f, rng.choice(spec["KEYS"])) for f in frames)
+        script = "".join("%d %s\n" % (f, rng.choice(plan["KEYS"])) for f in frames)
         rows = [r[:] for r in base]
         rows[py][px] = "*0"
-        _, pts = trace(rows, spec["WALLS"], spec["LIMIT"], script)
+        _, pts = trace(rows, plan["WALLS"], plan["LIMIT"], script)
         rows[py][px] = "_"
         last = max(pts) if pts else 0
-        lo = frames[-1] + spec["EXIT_AFTER"][0]
-        hi = min(last - 1, frames[-1] + spec["EXIT_AFTER"][1])
+        lo = frames[-1] + plan["EXIT_AFTER"][0]
+        hi = min(last - 1, frames[-1] + plan["EXIT_AFTER"][1])
         if hi <= lo:
             continue
         f = rng.randint(lo, hi)
@@ -49,10 +49,10 @@ def main():
         if rows[cy][cx] != "_":
             continue
         sx, sy = next((x, y) for y in range(h) for x in range(w) if rows[y][x][0] == ".")
-        if max(abs(cx - sx), abs(cy - sy)) < spec.get("MIN_DIST", 0):
+        if max(abs(cx - sx), abs(cy - sy)) < plan.get("MIN_DIST", 0):
             continue
-        rows[cy][cx] = spec["EXIT"]
-        first, win = evaluate(rows, spec["WALLS"], spec["LIMIT"], script)
+        rows[cy][cx] = plan["EXIT"]
+        first, win = evaluate(rows, plan["WALLS"], plan["LIMIT"], script)
         if win > 0:
             found.append((win, script.replace("\n", "; "), (cx, cy), first))
     found.sort(key=lambda r: -r[0])
