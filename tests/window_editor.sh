@@ -3,34 +3,9 @@
 # invalid level 1; pieces placed with the keys make it valid; F2 writes a
 # file the reader takes with the expected "at" lines; ESC saves and leaves
 # with exit code 0.
-set -u
-QUIB="$(realpath "$1")"
-WORK="$(mktemp -d)"
-DISPLAY_NUMBER=$(( 320 + $$ % 100 ))
-export DISPLAY=":$DISPLAY_NUMBER"
-
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-XVFB=$!
-GAME=""
-cleanup() {
-  [ -n "$GAME" ] && kill "$GAME" 2>/dev/null
-  kill "$XVFB" 2>/dev/null
-  rm -rf "$WORK"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; exit 1; }
-
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-
-# Held for about three frames: a repeat key acts once, a placement key acts.
-tap() {
-  xdotool keydown --window "$WID" "$1" 2>/dev/null; sleep 0.1; xdotool keyup --window "$WID" "$1" 2>/dev/null
-  sleep 0.12   # a frame with no key, so the next key starts a fresh hold
-}
-count_colour() {  # x y w h #RRGGBB
-  /usr/bin/import -window root "$WORK/shot.png" 2>/dev/null
-  /usr/bin/convert "$WORK/shot.png" -crop "$3x$4+$1+$2" -depth 8 txt:- | grep -c "$5"
-}
+# A key held for about three frames: a repeat key acts once, a placement key acts.
+DISPLAY_BASE=320 TAP_HOLD=0.1 TAP_GAP=0.12
+source "$(dirname "${BASH_SOURCE[0]}")/support/window.sh" "$@"
 
 cat > "$WORK/quib_edit.qbf" <<'EOF'
 name Edit Me
@@ -41,11 +16,11 @@ EOF
 
 (cd "$WORK" && exec "$QUIB" -Equib_edit.qbf) &
 GAME=$!
-WID=$(timeout 20 xdotool search --sync --onlyvisible --name '^QUIB$' | head -1)
-[ -n "$WID" ] || fail "no window titled QUIB"
+find_window || fail "no window titled QUIB"
 sleep 0.5
 
 # A new 18 x 12 level: "INVALID" in red, no green "VALID", the cursor on cell (0, 0).
+shot
 [ "$(count_colour 32 352 64 8 '#FF0000')" -gt 10 ] || fail "no red INVALID on a new level"
 [ "$(count_colour 32 352 64 8 '#00FF00')" = 0 ] || fail "VALID shown on a new level"
 [ "$(count_colour 7 7 23 1 '#FFFF')" -gt 15 ] || fail "no cursor on the first cell"
@@ -63,6 +38,7 @@ tap Insert       # lives 2 -> 3
 tap equal        # limit 30 -> 31
 sleep 0.3
 
+shot
 [ "$(count_colour 44 352 40 8 '#00FF00')" -gt 10 ] || fail "no green VALID after placing Start and Exit"
 [ "$(count_colour 32 352 64 8 '#FF0000')" = 0 ] || fail "INVALID still shown"
 
@@ -81,13 +57,11 @@ grep -qxF 'at 2 1 $ 3' "$WORK/shuffled.qbf" || fail "the reader lost a piece"
 # Walking past the end appends an empty level that ESC does not save.
 tap Prior
 sleep 0.3
+shot
 [ "$(count_colour 32 352 64 8 '#FF0000')" -gt 10 ] || fail "the appended level is not INVALID"
 tap v            # harmless key on the new level
 tap Escape
-for _ in $(seq 50); do kill -0 "$GAME" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$GAME" 2>/dev/null && fail "the editor did not end after ESC"
-wait "$GAME"; STATUS=$?
-GAME=""
+await_exit 50 "the editor did not end after ESC"
 [ "$STATUS" = 0 ] || fail "exit code $STATUS after ESC"
 [ "$(grep -c '^start level' "$FILE")" = 1 ] || { cat "$FILE"; fail "the empty appended level was saved"; }
 grep -qxF "at 3 1 + 3" "$FILE" || fail "ESC save lost the level"

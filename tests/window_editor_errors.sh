@@ -3,57 +3,22 @@
 # "-E" without a name, a missing file, a file that is not a campaign, and F2
 # on a read-only campaign file, which first leaves the campaign in
 # "#quibF2.qbf#" in the current directory.
-set -u
-QUIB="$(realpath "$1")"
-WORK="$(mktemp -d)"
-DISPLAY_NUMBER=$(( 420 + $$ % 100 ))
-export DISPLAY=":$DISPLAY_NUMBER"
+DISPLAY_BASE=420 TAP_HOLD=0.1 TAP_GAP=0.12
+source "$(dirname "${BASH_SOURCE[0]}")/support/window.sh" "$@"
 
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-XVFB=$!
-GAME=""
-cleanup() {
-  [ -n "$GAME" ] && kill "$GAME" 2>/dev/null
-  for pid in $(message_pids); do kill "$pid" 2>/dev/null; done
-  kill "$XVFB" 2>/dev/null
-  rm -rf "$WORK"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; exit 1; }
-
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-
-# Message boxes on this test's display only (other tests may run their own).
-message_pids() {
-  for pid in $(pgrep -x xmessage); do
-    tr '\0' '\n' < "/proc/$pid/environ" 2>/dev/null | grep -qxF "DISPLAY=$DISPLAY" && echo "$pid"
-  done
-}
 # Waits for a message box showing the text, dismisses it and checks that the
 # program then ends with exit code 1.
 expect_message() {  # text what
-  local pid="" args=""
-  for _ in $(seq 100); do
-    pid=$(message_pids | head -1)
-    [ -n "$pid" ] && break
-    sleep 0.1
-  done
-  [ -n "$pid" ] || fail "$2: no message box"
+  local pid
+  pid=$(message_box) || fail "$2: no message box"
   sleep 0.3
-  args=$(tr '\0' ' ' < "/proc/$pid/cmdline")
-  case "$args" in
+  case "$(message_text "$pid")" in
     *"$1"*) ;;
-    *) fail "$2: message box says: $args" ;;
+    *) fail "$2: message box says: $(message_text "$pid")" ;;
   esac
-  local box
-  box=$(timeout 10 xdotool search --sync --onlyvisible --class Xmessage | head -1)
-  [ -n "$box" ] || fail "$2: message box has no window"
-  xdotool key --window "$box" --delay 200 Return 2>/dev/null
-  for _ in $(seq 50); do kill -0 "$GAME" 2>/dev/null || break; sleep 0.1; done
-  kill -0 "$GAME" 2>/dev/null && fail "$2: the program did not end"
-  wait "$GAME"; local status=$?
-  GAME=""
-  [ "$status" = 1 ] || fail "$2: exit code $status"
+  dismiss "$2"
+  await_exit 50 "$2: the program did not end"
+  [ "$STATUS" = 1 ] || fail "$2: exit code $STATUS"
 }
 
 cd "$WORK" || exit 1
@@ -94,12 +59,10 @@ chmod 444 quib_locked.qbf
 cp quib_locked.qbf before.qbf
 "$QUIB" -Equib_locked.qbf &
 GAME=$!
-WID=$(timeout 20 xdotool search --sync --onlyvisible --name '^QUIB$' | head -1)
-[ -n "$WID" ] || fail "no editor window for the read-only file"
+find_window || fail "no editor window for the read-only file"
 sleep 0.5
-xdotool keydown --window "$WID" Delete 2>/dev/null; sleep 0.1; xdotool keyup --window "$WID" Delete 2>/dev/null   # lives 4 -> 3
-sleep 0.12
-xdotool keydown --window "$WID" F2 2>/dev/null; sleep 0.1; xdotool keyup --window "$WID" F2 2>/dev/null
+tap Delete       # lives 4 -> 3
+tap F2
 expect_message "Unable to save." "F2 on a read-only file"
 cmp -s quib_locked.qbf before.qbf || fail "the read-only file was changed"
 [ -f '#quibF2.qbf#' ] || fail "no emergency file #quibF2.qbf#"

@@ -5,33 +5,8 @@
 # still held when the editor comes back, neither saves nor leaves. A fresh
 # ESC then saves the level with its new Start and with the coin that play
 # took.
-set -u
-QUIB="$(realpath "$1")"
-WORK="$(mktemp -d)"
-DISPLAY_NUMBER=$(( 520 + $$ % 100 ))
-export DISPLAY=":$DISPLAY_NUMBER"
-
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-XVFB=$!
-GAME=""
-cleanup() {
-  [ -n "$GAME" ] && kill "$GAME" 2>/dev/null
-  kill "$XVFB" 2>/dev/null
-  rm -rf "$WORK"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; exit 1; }
-
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-
-tap() {
-  xdotool keydown --window "$WID" "$1" 2>/dev/null; sleep 0.1; xdotool keyup --window "$WID" "$1" 2>/dev/null
-  sleep 0.12
-}
-count_colour() {  # x y w h #RRGGBB
-  /usr/bin/import -window root "$WORK/shot.png" 2>/dev/null
-  /usr/bin/convert "$WORK/shot.png" -crop "$3x$4+$1+$2" -depth 8 txt:- | grep -c "$5"
-}
+DISPLAY_BASE=520 TAP_HOLD=0.1 TAP_GAP=0.12
+source "$(dirname "${BASH_SOURCE[0]}")/support/window.sh" "$@"
 
 FILE="$WORK/quib_test.qbf"
 cat > "$FILE" <<'EOF'
@@ -57,9 +32,9 @@ cp "$FILE" "$WORK/before.qbf"
 
 (cd "$WORK" && exec "$QUIB" -Equib_test.qbf) &
 GAME=$!
-WID=$(timeout 20 xdotool search --sync --onlyvisible --name '^QUIB$' | head -1)
-[ -n "$WID" ] || fail "no window titled QUIB"
+find_window || fail "no window titled QUIB"
 sleep 0.5
+shot
 [ "$(count_colour 32 352 64 8 '#FF0000')" -gt 10 ] || fail "a level without a Start is not INVALID"
 
 tap Down
@@ -67,10 +42,12 @@ tap Right
 tap Right        # cursor on (2, 1), beside the coin
 tap t
 sleep 0.4        # the test countdown: 10 frames a step
+shot
 [ "$(count_colour 32 336 48 8 '#C0C0C0')" -gt 10 ] || fail "no play panel after T"
 [ "$(count_colour 32 352 64 8 '#FF0000')" = 0 ] || fail "the editor status is still shown during play"
 sleep 1.0        # play has begun; the ball rests on its start
 kill -0 "$GAME" 2>/dev/null || fail "the program ended during the test play"
+shot
 [ "$(count_colour 32 336 48 8 '#C0C0C0')" -gt 10 ] || fail "play did not go on"
 
 # NUDGE left: the ball takes the coin, bounces off the west wall and runs
@@ -79,6 +56,7 @@ tap Left
 BACK=""
 for _ in $(seq 40); do
   sleep 0.5
+  shot
   if [ "$(count_colour 44 352 40 8 '#00FF00')" -gt 10 ]; then BACK=1; break; fi
 done
 [ -n "$BACK" ] || fail "the editor did not come back after the test play reached the exit"
@@ -87,6 +65,7 @@ cmp -s "$FILE" "$WORK/before.qbf" || fail "the test play saved the file"
 # A second test play, ended with ESC.
 tap t
 sleep 1.8
+shot
 [ "$(count_colour 32 336 48 8 '#C0C0C0')" -gt 10 ] || fail "no second test play"
 
 # ESC ends the test play; it stays held through the second the last play
@@ -97,14 +76,12 @@ xdotool keyup --window "$WID" Escape 2>/dev/null
 sleep 0.5
 kill -0 "$GAME" 2>/dev/null || fail "the ESC that ended the test play also left the editor"
 cmp -s "$FILE" "$WORK/before.qbf" || fail "the file was saved by the ESC that ended the test play"
+shot
 [ "$(count_colour 44 352 40 8 '#00FF00')" -gt 10 ] || fail "the editor is not back with a VALID level"
 [ "$(count_colour 32 336 48 8 '#C0C0C0')" = 0 ] || fail "the play panel is still shown"
 
 tap Escape
-for _ in $(seq 50); do kill -0 "$GAME" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$GAME" 2>/dev/null && fail "the editor did not end after a fresh ESC"
-wait "$GAME"; STATUS=$?
-GAME=""
+await_exit 50 "the editor did not end after a fresh ESC"
 [ "$STATUS" = 0 ] || fail "exit code $STATUS"
 grep -qxF "at 2 1 . 1" "$FILE" || { cat "$FILE"; fail "the Start placed for the test is not saved"; }
 grep -qxF 'at 1 1 $ 1' "$FILE" || { cat "$FILE"; fail "the coin is missing after the test play"; }

@@ -5,24 +5,8 @@
 # loss brings the game over screen; quitting a level returns to the menu
 # with no result screen. Afterwards the title screen shows "Last score"
 # instead of the credit, and the quit's score replaces the earlier one.
-set -u
-QUIB="$(realpath "$1")"
-WORK="$(mktemp -d)"
-DISPLAY_NUMBER=$(( 720 + $$ % 100 ))
-export DISPLAY=":$DISPLAY_NUMBER"
-
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-XVFB=$!
-GAME=""
-cleanup() {
-  [ -n "$GAME" ] && kill "$GAME" 2>/dev/null
-  kill "$XVFB" 2>/dev/null
-  rm -rf "$WORK"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; exit 1; }
-
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+DISPLAY_BASE=720
+source "$(dirname "${BASH_SOURCE[0]}")/support/window.sh" "$@"
 
 campaign() {  # file name lives level-lines...
   local file="$1" name="$2" lives="$3"
@@ -47,14 +31,6 @@ campaign quib_easy.qbf EASY 3 "width 3" "height 3" "limit 30" "${WALLS[@]}" \
 campaign quib_hard.qbf HARD -3 "width 4" "height 1" "limit 20" \
   "wall N B" "wall E D" "wall S B" "wall W B" "at 3 0 . 1" "at 0 0 * 2"
 
-tap() {  # held across several frames: the game polls the key state
-  xdotool keydown --window "$WID" "$1" 2>/dev/null; sleep 0.15; xdotool keyup --window "$WID" "$1" 2>/dev/null
-  sleep 0.15
-}
-shot() { /usr/bin/import -window root "$WORK/shot.png" 2>/dev/null; }
-count_colour() {  # x y w h #RRGGBB, in the last shot
-  /usr/bin/convert "$WORK/shot.png" -crop "$3x$4+$1+$2" +repage -depth 8 txt:- | grep -c "$5"
-}
 # Waits up to $1 seconds for at least $7 pixels of a colour in a rectangle.
 wait_for() {  # seconds x y w h colour minimum
   local end=$(( $(date +%s) + $1 ))
@@ -65,17 +41,12 @@ wait_for() {  # seconds x y w h colour minimum
   done
   return 1
 }
-playing() {  # the SCORE label of the panel and FLIP in white once play runs
-  [ "$(count_colour 32 336 48 8 '#C0C0C0')" -gt 10 ] && [ "$(count_colour 176 368 32 8 '#FFFFFF')" -gt 10 ]
-}
 # "Last score" starts at x 408; the credit's first line is blank there.
 last_score_shown() { [ "$(count_colour 408 332 30 8 '#C0C0C0')" -gt 20 ]; }
 score_crop() { /usr/bin/convert "$WORK/shot.png" -crop "100x8+398+348" +repage "$WORK/$1.png"; }
-in_menu() { [ "$(count_colour 160 246 193 18 '#FFFF00')" -gt 380 ]; }
 
 cd "$WORK" && { "$QUIB" & GAME=$!; }
-WID=$(timeout 20 xdotool search --sync --onlyvisible --name '^QUIB$' | head -1)
-[ -n "$WID" ] || fail "no window titled QUIB"
+find_window || fail "no window titled QUIB"
 sleep 1
 shot
 in_menu || fail "no menu wheel at start"
@@ -133,9 +104,6 @@ score_crop quit
   fail "the score of the quit run did not replace the last score"
 
 tap Escape
-for _ in $(seq 30); do kill -0 "$GAME" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$GAME" 2>/dev/null && fail "the game did not end after ESC"
-wait "$GAME"; STATUS=$?
-GAME=""
+await_exit 30 "the game did not end after ESC"
 [ "$STATUS" = 0 ] || fail "exit code $STATUS after ESC"
 echo "window menu play test passed"

@@ -3,24 +3,8 @@
 # screen, turning it with Down and Up, a campaign whose levels are broken
 # leaving the wheel when chosen, and ESC ending the program with code 0.
 # The game runs in a scratch folder of small campaign files made here.
-set -u
-QUIB="$(realpath "$1")"
-WORK="$(mktemp -d)"
-DISPLAY_NUMBER=$(( 620 + $$ % 100 ))
-export DISPLAY=":$DISPLAY_NUMBER"
-
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-XVFB=$!
-GAME=""
-cleanup() {
-  [ -n "$GAME" ] && kill "$GAME" 2>/dev/null
-  kill "$XVFB" 2>/dev/null
-  rm -rf "$WORK"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; exit 1; }
-
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+DISPLAY_BASE=620
+source "$(dirname "${BASH_SOURCE[0]}")/support/window.sh" "$@"
 
 # A campaign of one level: start, empty cell, exit.
 campaign() {  # file name levels-required
@@ -35,15 +19,6 @@ campaign quib_master.qbf MASTER 1
 # Its header reads, but it asks for two levels and holds one.
 campaign quib_zz_broken.qbf "Broken Side" 2
 
-tap() {  # held across several frames: the game polls the key state
-  xdotool keydown --window "$WID" "$1" 2>/dev/null; sleep 0.15; xdotool keyup --window "$WID" "$1" 2>/dev/null
-  sleep 0.15
-}
-shot() { /usr/bin/import -window root "$WORK/shot.png" 2>/dev/null; }
-# Pixels of one colour in a rectangle of the last shot.
-count_colour() {  # x y w h #RRGGBB
-  /usr/bin/convert "$WORK/shot.png" -crop "$3x$4+$1+$2" +repage -depth 8 txt:- | grep -c "$5"
-}
 # The name in wheel row r (0-4) of the last shot, as "length:pixels": the
 # number of characters (from where the centred text begins) and the number
 # of its lit pixels, which tells the names of the same length apart.
@@ -64,8 +39,7 @@ lengths() { echo "$1" | sed 's/:[0-9]*//g'; }
 wheel_crop() { /usr/bin/convert "$WORK/shot.png" -crop "201x126+156+192" +repage "$WORK/$1.png"; }
 
 cd "$WORK" && { "$QUIB" & GAME=$!; }
-WID=$(timeout 20 xdotool search --sync --onlyvisible --name '^QUIB$' | head -1)
-[ -n "$WID" ] || fail "no window titled QUIB"
+find_window || fail "no window titled QUIB"
 sleep 1
 
 # The wheel opens on INTERMEDIATE with the other difficulties around it.
@@ -110,9 +84,6 @@ shot
 [ "$(row_name 2 '#FFFFFF')" = "$B" ] || fail "the broken campaign is still on the wheel ($(wheel))"
 
 tap Escape
-for _ in $(seq 30); do kill -0 "$GAME" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$GAME" 2>/dev/null && fail "the game did not end after ESC"
-wait "$GAME"; STATUS=$?
-GAME=""
+await_exit 30 "the game did not end after ESC"
 [ "$STATUS" = 0 ] || fail "exit code $STATUS after ESC"
 echo "window menu wheel test passed"
