@@ -14,28 +14,8 @@ namespace {
 
 using cli::RunResult;
 
-const std::string TwoRooms =
-    "name Two Rooms\n"
-    "desc A small example campaign.\n"
-    "levels 1\n"
-    "lives 3\n"
-    "\n"
-    "start level\n"
-    "width 4\n"
-    "height 3\n"
-    "limit 45\n"
-    "bonus 20\n"
-    "wall N B\n"
-    "wall E W\n"
-    "wall S D\n"
-    "wall W W\n"
-    "at 0 0 . 1\n"
-    "at 2 0 + 2\n"
-    "at 1 1 $ 0\n"
-    "at 3 1 $ 3\n"
-    "at 0 2 ! 1\n"
-    "at 3 2 * 2\n"
-    "done level\n";
+// A one-level campaign in the writer's canonical form.
+const std::string TwoRooms = cli::readFile(QUIB_TESTDATA_DIR "/two_rooms.qbf");
 
 const std::string NoLevels = "name Empty\ndesc Nothing yet\nlevels 0\nlives 0\n";
 
@@ -87,6 +67,7 @@ class ShuffleTool : public ::testing::Test {
 };
 
 TEST_F(ShuffleTool, OneLevelCampaignComesBackByteIdentical) {
+  ASSERT_NE(TwoRooms.find("done level\n"), std::string::npos) << "two_rooms.qbf not read";
   for (const char* arg : {"-R", "-Rzzz"}) {
     RunResult r = shuffle(TwoRooms, arg);
     EXPECT_EQ(r.status, 0) << arg;

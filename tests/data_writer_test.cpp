@@ -13,29 +13,6 @@
 
 namespace {
 
-const char TwoRoomsText[] =
-    "name Two Rooms\n"
-    "desc A small example campaign.\n"
-    "levels 1\n"
-    "lives 3\n"
-    "\n"
-    "start level\n"
-    "width 4\n"
-    "height 3\n"
-    "limit 45\n"
-    "bonus 20\n"
-    "wall N B\n"
-    "wall E W\n"
-    "wall S D\n"
-    "wall W W\n"
-    "at 0 0 . 1\n"
-    "at 2 0 + 2\n"
-    "at 1 1 $ 0\n"
-    "at 3 1 $ 3\n"
-    "at 0 2 ! 1\n"
-    "at 3 2 * 2\n"
-    "done level\n";
-
 std::unique_ptr<Campaign> blankCampaign() { return std::make_unique<Campaign>(); }
 
 void setText(char* field, std::size_t capacity, const char* text) {
@@ -70,6 +47,9 @@ std::string fileText(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
+
+// A one-level campaign in the writer's canonical form.
+const std::string TwoRoomsText = fileText(QUIB_TESTDATA_DIR "/two_rooms.qbf");
 
 }  // namespace
 
@@ -223,8 +203,8 @@ TEST(WriterBytes, LevelCountOutsideItsRangeIsClamped) {
 // ------------------------------------------------------------- round trips
 
 TEST(RoundTrip, TwoRoomsFileReadsAndWritesBackByteIdentical) {
-  const std::string original = fileText(QUIB_CORPUS_DIR "/../levels/two_rooms.qbf");
-  ASSERT_EQ(original, TwoRoomsText);
+  const std::string& original = TwoRoomsText;
+  ASSERT_NE(original.find("done level\n"), std::string::npos) << "two_rooms.qbf not read";
   auto c = blankCampaign();
   std::istringstream in(original);
   ASSERT_EQ(readCampaign(in, *c), 0);
