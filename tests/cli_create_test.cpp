@@ -191,6 +191,17 @@ TEST_F(CreateTool, DanglingSymbolicLinkIsLeftAlone) {
   EXPECT_TRUE(cli::fs::is_symlink(dir.path / "link.qbf"));
 }
 
+TEST_F(CreateTool, APipeIsNotAFileToReplace) {
+  // Opening the pipe to check it would wait for a reader; the rename would
+  // swap it for a plain file.
+  ASSERT_EQ(mkfifo(file().c_str(), 0644), 0);
+  RunResult r = create("Demo\nd\n");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out, "camp.qbf\nCouldn't create file for writing.\n");
+  EXPECT_EQ(cli::fs::status(file()).type(), cli::fs::file_type::fifo);
+  EXPECT_EQ(dir.entries(), std::vector<std::string>{"camp.qbf"});
+}
+
 TEST_F(CreateTool, OptionsAfterCreationAreNeverExamined) {
   // "-Eother" would open the editor and need a display; the creation runs instead.
   RunResult r = cli::runQuib(dir.path, {"-Scamp.qbf", "-Eother"}, "Demo\nd\n");

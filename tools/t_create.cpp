@@ -12,14 +12,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <climits>
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <istream>
 #include <ostream>
 #include <string>
+
+#include "tools/t_file.h"
 
 namespace {
 
@@ -70,47 +68,6 @@ bool ask(std::istream& in, std::ostream& out, const char* question, Answer& answ
   return true;
 }
 
-// The directory part of `path` with a trailing '/', or "" for a bare name.
-std::string directoryOf(const std::string& path) {
-  std::string::size_type slash = path.rfind('/');
-  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
-
-// Where the new contents finally go: the file itself, or the file a
-// symbolic link points at, so that a link is not replaced by a plain file.
-std::string resolveTarget(const char* fileName) {
-  struct stat info;
-  if (lstat(fileName, &info) == 0 && S_ISLNK(info.st_mode)) {
-    char resolved[PATH_MAX];
-    if (realpath(fileName, resolved) != nullptr) return resolved;
-  }
-  return fileName;
-}
-
-// Creates an empty temporary file next to `target`; -1 when that fails.
-int makeTemporary(const std::string& target, std::string& tempName) {
-  tempName = directoryOf(target) + ".quib-new-XXXXXX";
-  std::string buffer = tempName;
-  int fd = mkstemp(&buffer[0]);
-  tempName = buffer;
-  return fd;
-}
-
-bool writeAll(int fd, const std::string& text) {
-  const char* p = text.data();
-  std::size_t left = text.size();
-  while (left > 0) {
-    ssize_t n = ::write(fd, p, left);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    p += n;
-    left -= static_cast<std::size_t>(n);
-  }
-  return true;
-}
-
 // Checks, without changing an existing file, that `target` can be written
 // and that a temporary file can be made beside it. Sets `created` when the
 // check had to create `target` (it is removed again if the tool fails).
@@ -120,13 +77,17 @@ bool checkWritable(const std::string& target, bool& created) {
   // rename would turn it into a plain file, and a failure would remove it.
   if (lstat(target.c_str(), &info) == 0 && S_ISLNK(info.st_mode)) return false;
   bool existed = stat(target.c_str(), &info) == 0;
+  // Only a regular file is replaced: a device or a pipe would be swapped
+  // for a plain file by the rename (and opening a pipe here would wait for
+  // a reader).
+  if (existed && !S_ISREG(info.st_mode)) return false;
   int fd = ::open(target.c_str(), O_WRONLY | O_APPEND | O_CREAT, 0666);
   if (fd < 0) return false;
   ::close(fd);
   created = !existed;
 
   std::string tempName;
-  int tempFd = makeTemporary(target, tempName);
+  int tempFd = makeTemporaryBeside(target, tempName);
   if (tempFd < 0) {
     if (created) ::unlink(target.c_str());
     created = false;
@@ -135,32 +96,6 @@ bool checkWritable(const std::string& target, bool& created) {
   ::close(tempFd);
   ::unlink(tempName.c_str());
   return true;
-}
-
-// Replaces `target` with `contents` through a temporary file and a rename.
-// The new file gets the old file's permissions, or the usual ones of a new
-// file when there was none.
-bool replaceFile(const std::string& target, const std::string& contents, bool created) {
-  mode_t mode;
-  struct stat info;
-  if (!created && stat(target.c_str(), &info) == 0) {
-    mode = info.st_mode & 07777;
-  } else {
-    mode_t mask = umask(0);
-    umask(mask);
-    mode = 0666 & ~mask;
-  }
-
-  std::string tempName;
-  int fd = makeTemporary(target, tempName);
-  if (fd < 0) return false;
-  bool ok = writeAll(fd, contents);
-  ok = fchmod(fd, mode) == 0 && ok;
-  ok = fsync(fd) == 0 && ok;
-  ok = ::close(fd) == 0 && ok;
-  ok = ok && std::rename(tempName.c_str(), target.c_str()) == 0;
-  if (!ok) ::unlink(tempName.c_str());
-  return ok;
 }
 
 }  // namespace
@@ -172,7 +107,8 @@ int createCampaignFile(const char* fileName, std::istream& in, std::ostream& out
   }
   out << fileName << '\n' << std::flush;
 
-  const std::string target = resolveTarget(fileName);
+  // A link keeps pointing at the rewritten file.
+  const std::string target = resolveLink(fileName);
   bool created = false;
   if (!checkWritable(target, created)) {
     out << CannotWrite << '\n' << std::flush;
@@ -206,7 +142,7 @@ int createCampaignFile(const char* fileName, std::istream& in, std::ostream& out
   contents += "\ndesc ";
   contents.append(desc.text, static_cast<std::size_t>(desc.length));
   contents += "\nlevels 0\nlives 0\n";
-  if (!replaceFile(target, contents, created)) {
+  if (replaceFileContents(target, contents, NoTemporary::Fail) != 0) {
     out << CannotWrite << '\n' << std::flush;
     return fail();
   }
