@@ -91,6 +91,27 @@ void indicatorRgb(int32_t state, int32_t cooldownFrames, int rgb[3]) {
   }
 }
 
+int drawGroupedDigits(BITMAP* target, int x, int y, uint32_t magnitude, int colour) {
+  // The largest power of ten not above the value gives the first digit.
+  uint64_t divisor = 1;
+  int left = 1;  // digits still to draw, this one included
+  while (divisor * 10 <= magnitude) {
+    divisor *= 10;
+    ++left;
+  }
+  for (; left > 0; --left) {
+    const char digit[2] = {static_cast<char>('0' + magnitude / divisor % 10), '\0'};
+    textout(target, font, digit, x, y, colour);
+    x += CharWidth;
+    divisor /= 10;
+    if (left % 3 == 1 && left != 1) {
+      textout(target, font, ",", x, y, colour);
+      x += CharWidth;
+    }
+  }
+  return x;
+}
+
 void drawGroupedNumber(BITMAP* target, int x, int y, int32_t value, int colour) {
   // A negative value (a score past 2^31 seen as signed) gets a minus sign in
   // a cell of its own, then the digits of its magnitude grouped as usual.
@@ -100,17 +121,7 @@ void drawGroupedNumber(BITMAP* target, int x, int y, int32_t value, int colour) 
     x += CharWidth;
     magnitude = -magnitude;
   }
-  const int count = digitCount(value);
-  int64_t divisor = powerOfTen(count - 1);
-  for (int j = 0; j < count; ++j) {
-    textprintf(target, font, x, y, colour, "%d", static_cast<int>((magnitude / divisor) % 10));
-    x += CharWidth;
-    divisor /= 10;
-    if ((count - j) % 3 == 1 && j != count - 1) {
-      textout(target, font, ",", x, y, colour);
-      x += CharWidth;
-    }
-  }
+  drawGroupedDigits(target, x, y, static_cast<uint32_t>(magnitude), colour);
 }
 
 void drawScore(BITMAP* target) {

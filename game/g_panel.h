@@ -10,6 +10,11 @@ struct BITMAP;
 // Colour components of an indicator state for FLIP (cool-down 5) or NUDGE (20).
 void indicatorRgb(int32_t state, int32_t cooldownFrames, int rgb[3]);
 
+// The decimal digits of `magnitude` from x, one 8-pixel character cell each,
+// with a "," cell after each group of three digits from the right (1,234,567).
+// Returns the x just after the last digit.
+int drawGroupedDigits(BITMAP* target, int x, int y, uint32_t magnitude, int colour);
+// drawGroupedDigits for a signed value: a negative one gets a "-" cell first.
 void drawGroupedNumber(BITMAP* target, int x, int y, int32_t value, int colour);
 void drawScore(BITMAP* target);
 void drawTime(BITMAP* target, int colour);

@@ -16,8 +16,6 @@
 
 namespace {
 
-constexpr int CharWidth = 8;
-
 // Digits 0..9, five rows of three places each; '#' holds a piece.
 const char* const bigDigitFont[10][5] = {
     {"###", "#.#", "#.#", "#.#", "###"},  // 0
@@ -77,29 +75,6 @@ uint32_t unsignedPowerOfTen(int exponent) {
   return p;
 }
 
-// The grouped layout of drawGroupedNumber (one character every 8 pixels, a
-// "," after each group of three digits from the right) for the whole
-// unsigned range. The panel's routine takes a signed value and would show a
-// score above 2^31 - 1 with a minus sign.
-void drawUnsignedGrouped(BITMAP* bmp, int x, int y, uint32_t value, int colour) {
-  if (value <= static_cast<uint32_t>(INT32_MAX)) {
-    drawGroupedNumber(bmp, x, y, static_cast<int32_t>(value), colour);
-    return;
-  }
-  const int count = unsignedDigitCount(value);
-  uint32_t divisor = unsignedPowerOfTen(count - 1);
-  for (int j = 0; j < count; ++j) {
-    const char digit[2] = {static_cast<char>('0' + (value / divisor) % 10), '\0'};
-    textout(bmp, font, digit, x, y, colour);
-    x += CharWidth;
-    divisor /= 10;
-    if ((count - j) % 3 == 1 && j != count - 1) {
-      textout(bmp, font, ",", x, y, colour);
-      x += CharWidth;
-    }
-  }
-}
-
 // The last score centred on x = 448, or the credit while there is none.
 void drawCreditOrScore(BITMAP* bmp) {
   if (lastScore == 0) {
@@ -108,7 +83,8 @@ void drawCreditOrScore(BITMAP* bmp) {
   }
   textout_centre(bmp, font, "Last score", 448, 332, grey());
   const int n = unsignedDigitCount(lastScore);
-  drawUnsignedGrouped(bmp, 448 - 4 * n - 4 * ((n - 1) / 3), 348, lastScore, grey());
+  // Unsigned digits: a score above 2^31 - 1 is shown as it is, not signed.
+  drawGroupedDigits(bmp, 448 - 4 * n - 4 * ((n - 1) / 3), 348, lastScore, grey());
 }
 
 }  // namespace

@@ -88,6 +88,21 @@ TEST_F(Panel, NegativeNumbersGetASignCellAndGroupedMagnitude) {
   expectGrouped(INT32_MIN, "-2,147,483,648");
 }
 
+TEST_F(Panel, GroupedDigitsCoverTheUnsignedRangeAndReturnTheEnd) {
+  const struct {
+    uint32_t value;
+    const char* text;
+  } cases[] = {{0, "0"}, {1000, "1,000"}, {999999999, "999,999,999"},
+               {1000000000, "1,000,000,000"}, {UINT32_MAX, "4,294,967,295"}};
+  for (const auto& c : cases) {
+    clear_to_color(back(), 0);
+    const int end = drawGroupedDigits(back(), 40, 20, c.value, makecol(192, 192, 192));
+    EXPECT_TRUE(showsText(back(), 40, 20, c.text, Grey)) << c.value << " should read " << c.text;
+    EXPECT_EQ(end, 40 + 8 * static_cast<int>(std::strlen(c.text))) << c.value;
+    EXPECT_EQ(countOther(back(), end, 0, ScreenWidth - 1, ScreenHeight - 1, Black), 0) << c.value;
+  }
+}
+
 TEST_F(Panel, ScoreFieldShowsTheRunScoreAsSigned) {
   run.score = 100000;
   drawScore(back());
