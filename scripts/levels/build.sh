@@ -1,9 +1,10 @@
 #!/bin/sh
-# Builds the level workbench against the simulation library of a build tree.
+# Builds the level workbench, the CMake target quib-lab, in a build tree and
+# links it as BUILD_DIR/lab, where the helper scripts look for it.
 # Usage: sh scripts/levels/build.sh [BUILD_DIR]   (default build-levels)
 set -e
 repo=$(cd "$(dirname "$0")/../.." && pwd)
 build=${1:-$repo/build-levels}
-cmake --build "$build" --target quib_sim quib_data >/dev/null
-g++ -std=c++17 -O2 -Wall -I"$repo" "$repo/scripts/levels/lab.cpp" \
-  "$build/libquib_sim.a" "$build/libquib_data.a" -o "$build/lab"
+[ -f "$build/CMakeCache.txt" ] || cmake -S "$repo" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$build" --target quib-lab >/dev/null
+ln -sf quib-lab "$build/lab"

@@ -20,7 +20,7 @@
 //     -a          all coins must be taken
 //     -P COST     heuristic cost of one press in pixels (default 15)
 //
-// Build: see build.sh next to this file.
+// Build: the CMake target quib-lab (build.sh next to this file builds it as lab).
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
