@@ -15,7 +15,7 @@ PACKAGES=(
   build-essential cmake pkg-config liballegro4-dev
   libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xdotool imagemagick x11-utils
+  xvfb xdotool imagemagick x11-utils procps
 )
 
 usage() {
