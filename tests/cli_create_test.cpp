@@ -1,7 +1,10 @@
 // The console campaign creation, driven through the built program with
 // real standard input and output ("quib -S<file>").
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <fstream>
 #include <string>
@@ -19,6 +22,33 @@ const std::string OldContents = "name Old\ndesc Keep me\nlevels 0\nlives 2\n";
 
 std::string campaignText(const std::string& name, const std::string& desc) {
   return "name " + name + "\ndesc " + desc + "\nlevels 0\nlives 0\n";
+}
+
+// Runs "quib <arg>" in `workDir` as an ordinary user, so that the
+// permissions of files and directories hold: a test run by root drops to
+// the unprivileged user "nobody" first.
+RunResult runAsOrdinaryUser(const cli::fs::path& workDir, const std::string& arg,
+                            const std::string& input) {
+  cli::ScratchDir io;
+  const cli::fs::path inPath = io.path / "in", outPath = io.path / "out";
+  writeFile(inPath, input);
+  RunResult result;
+  const pid_t pid = fork();
+  if (pid == 0) {
+    const int in = open(inPath.c_str(), O_RDONLY);
+    const int out = open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    if (in < 0 || out < 0 || chdir(workDir.c_str()) != 0) _exit(127);
+    dup2(in, 0);
+    dup2(out, 1);
+    if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(126);
+    unsetenv("DISPLAY");
+    execl(QUIB_BINARY, QUIB_BINARY, arg.c_str(), static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  int wstatus = 0;
+  if (pid > 0 && waitpid(pid, &wstatus, 0) == pid && WIFEXITED(wstatus)) result.status = WEXITSTATUS(wstatus);
+  result.out = cli::readFile(outPath);
+  return result;
 }
 
 class CreateTool : public ::testing::Test {
@@ -151,6 +181,34 @@ TEST_F(CreateTool, ExistingFileIsKeptUntilBothAnswersAreAccepted) {
     EXPECT_EQ(readFile(file()), OldContents) << c.what;
     EXPECT_EQ(dir.entries(), std::vector<std::string>{"camp.qbf"}) << c.what;
   }
+}
+
+TEST_F(CreateTool, WritableFileInADirectoryClosedToNewFilesIsRewritten) {
+  // The file may be written, but no file can be made beside it: the new
+  // campaign goes into the file itself, still only once both answers are in.
+  const cli::fs::path shared = dir.path / "shared";
+  const cli::fs::path target = shared / "camp.qbf";
+  cli::fs::create_directory(shared);
+  chmod(dir.path.c_str(), 0755);
+  writeFile(target, OldContents);
+  chmod(target.c_str(), 0666);
+  chmod(shared.c_str(), 0555);
+
+  RunResult r = runAsOrdinaryUser(dir.path, "-Sshared/camp.qbf", std::string(21, 'n') + "\nd\n");
+  ASSERT_NE(r.status, 126) << "cannot run as an ordinary user";
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out, "shared/camp.qbf\nName: Name too long.\n");
+  EXPECT_EQ(readFile(target), OldContents);
+
+  r = runAsOrdinaryUser(dir.path, "-Sshared/camp.qbf", "Demo\nFirst try\n");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "shared/camp.qbf\nName: Description: ");
+  EXPECT_EQ(readFile(target), campaignText("Demo", "First try"));
+  chmod(shared.c_str(), 0755);
+  // No temporary file is left beside it.
+  std::vector<std::string> names;
+  for (const auto& entry : cli::fs::directory_iterator(shared)) names.push_back(entry.path().filename().string());
+  EXPECT_EQ(names, std::vector<std::string>{"camp.qbf"});
 }
 
 TEST_F(CreateTool, EndOfInputBeforeAnAnswerLeavesNoNewFile) {

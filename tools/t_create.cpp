@@ -5,7 +5,9 @@
 // replace the file, asks its questions with the file untouched, and only
 // then writes the new contents to a temporary file in the same directory
 // and renames it over the target, so the target holds either its old
-// contents or the complete new campaign, never a part of one.
+// contents or the complete new campaign, never a part of one. Only where
+// the directory allows no new file (a writable file in a closed, shared
+// directory) is the file itself rewritten, still after both answers.
 #include "tools/t_create.h"
 
 #include <fcntl.h>
@@ -68,9 +70,11 @@ bool ask(std::istream& in, std::ostream& out, const char* question, Answer& answ
   return true;
 }
 
-// Checks, without changing an existing file, that `target` can be written
-// and that a temporary file can be made beside it. Sets `created` when the
-// check had to create `target` (it is removed again if the tool fails).
+// Checks, without changing an existing file, that `target` can be written.
+// Sets `created` when the check had to create `target` (it is removed again
+// if the tool fails). An existing file in a directory where no temporary
+// file can be made beside it is still writable: it is then rewritten in
+// place once both answers are in.
 bool checkWritable(const std::string& target, bool& created) {
   struct stat info;
   // A link that still points nowhere after resolving is not replaced: the
@@ -86,10 +90,12 @@ bool checkWritable(const std::string& target, bool& created) {
   ::close(fd);
   created = !existed;
 
+  if (existed) return true;
+
   std::string tempName;
   int tempFd = makeTemporaryBeside(target, tempName);
   if (tempFd < 0) {
-    if (created) ::unlink(target.c_str());
+    ::unlink(target.c_str());
     created = false;
     return false;
   }
@@ -142,7 +148,9 @@ int createCampaignFile(const char* fileName, std::istream& in, std::ostream& out
   contents += "\ndesc ";
   contents.append(desc.text, static_cast<std::size_t>(desc.length));
   contents += "\nlevels 0\nlives 0\n";
-  if (replaceFileContents(target, contents, NoTemporary::Fail) != 0) {
+  // Only a regular file or a new one gets here (checkWritable), so writing
+  // in place is the fallback for a directory closed to temporary files.
+  if (replaceFileContents(target, contents, NoTemporary::WriteInPlace) != 0) {
     out << CannotWrite << '\n' << std::flush;
     return fail();
   }
