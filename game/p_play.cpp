@@ -20,6 +20,14 @@ void noTally(const BonusTally&) {}
 
 const PlayHooks* currentHooks = &headlessHooks;
 
+// Sizes above 3 only occur in a level the editor test-plays as it stands
+// (the level check rejects them); the ball and the contact radii treat them
+// as 3, as the drawing does, so the radius arithmetic cannot overflow and
+// what the player sees is what the ball meets.
+uint32_t playedSize(uint32_t size) {
+  return size > static_cast<uint32_t>(MaxPieceSize) ? static_cast<uint32_t>(MaxPieceSize) : size;
+}
+
 // The level bonus never drops below its floor, whatever FLIP and NUDGE cost.
 void chargeLevelBonus(int32_t cost) {
   play.levelBonus -= cost;
@@ -107,7 +115,7 @@ void setupPlay(const Level& level, int32_t ballColour) {
       if (cell.kind == Start) {
         ball.x = CellPixels * x + CellCentre;
         ball.y = CellPixels * y + CellCentre;
-        ball.size = static_cast<int32_t>(cell.size);
+        ball.size = static_cast<int32_t>(playedSize(cell.size));
       } else if (cell.kind == Coin) {
         ++play.coinsTotal;
       }
@@ -221,7 +229,7 @@ LevelResult checkContacts(PlayLoop& loop) {
       const double centreX = CellPixels * cx + CellCentre;
       const double centreY = CellPixels * cy + CellCentre;
       const double dx = ball.x - centreX, dy = ball.y - centreY;
-      const int reach = pieceRadius(cell.size) + radius;
+      const int reach = pieceRadius(playedSize(cell.size)) + radius;
       if (dx * dx + dy * dy > static_cast<double>(reach) * reach) continue;
       switch (cell.kind) {
         case Attractor:

@@ -329,3 +329,23 @@ TEST_F(Play, DeadlyEdgeLosesBeforeAnyContactIsTested) {
   EXPECT_EQ(rec.finalFrames, 1);
   EXPECT_EQ(play.ball.x, 196.5);  // lost where it reached the edge, not moved back
 }
+
+TEST_F(Play, OversizedBallAndPiecesPlayAsTheLargestSize) {
+  // Sizes above 3 make a level unplayable, but the editor's test play runs
+  // such a level as it stands; there they act as size 3, as they are drawn.
+  level.cell[3][3] = Cell{Start, 1000000000u};
+  level.cell[5][3] = Cell{Coin, 715827882u};  // 3 x size + 1 is the largest int
+  setupPlay(level, 0);
+  EXPECT_EQ(play.ball.size, 3);
+  EXPECT_EQ(ballRadius(play.ball), 10);
+
+  PlayLoop loop;
+  beginPlay(loop, false);
+  play.ball.x = 137 - 20.001;  // coin centre (137, 87), reach 10 + 10
+  play.ball.y = 87;
+  EXPECT_EQ(checkContacts(loop), NoResult);
+  EXPECT_EQ(play.coinsTaken, 0);
+  play.ball.x = 137 - 20;
+  EXPECT_EQ(checkContacts(loop), NoResult);
+  EXPECT_EQ(play.coinsTaken, 1);
+}
