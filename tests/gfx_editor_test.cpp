@@ -635,15 +635,33 @@ TEST_F(EditorKeys, TestPlayPutsAStartUnderTheCursorWhenThereIsNone) {
   open();
   state_.cursorX = 2;
   state_.cursorY = 1;
+  frame({KEY_T});
   prepareTestLevel(state_);
   EXPECT_EQ(l.cell[2][1].kind, Start);
   EXPECT_EQ(l.cell[2][1].size, 1u);
 
   // With a Start present, nothing changes.
   state_.cursorX = 4;
+  frame({KEY_T});
   prepareTestLevel(state_);
   EXPECT_EQ(l.cell[4][1].kind, Empty);
   EXPECT_EQ(countStarts(l), 1);
+}
+
+TEST_F(EditorKeys, TestPlayPutsTheStartWhereTheCursorWasShown) {
+  // An arrow acting in the same frame as T moves the cursor for the next
+  // frame only; the Start goes under the cursor of the frame's picture.
+  Level& l = appendLevel();
+  open();
+  state_.cursorX = 2;
+  state_.cursorY = 1;
+  EXPECT_EQ(frame({KEY_RIGHT, KEY_DOWN, KEY_T}), EditorTestPlay);
+  prepareTestLevel(state_);
+  EXPECT_EQ(l.cell[2][1].kind, Start);
+  EXPECT_EQ(l.cell[3][2].kind, Empty);
+  EXPECT_EQ(countStarts(l), 1);
+  EXPECT_EQ(state_.cursorX, 3);
+  EXPECT_EQ(state_.cursorY, 2);
 }
 
 TEST_F(EditorKeys, TestPlayIgnoresAStartHiddenByANarrowedBoard) {

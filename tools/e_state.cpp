@@ -103,6 +103,8 @@ void openEditor(EditorState& state, Campaign& campaign, int32_t firstLevel) {
   state.holdCounter = 0;
   state.frame = 0;
   state.holdFlag = false;
+  state.frameCellX = 0;
+  state.frameCellY = 0;
 }
 
 int32_t handleEditorKeys(EditorState& state, const volatile char* keys) {
@@ -113,6 +115,8 @@ int32_t handleEditorKeys(EditorState& state, const volatile char* keys) {
   const int32_t cellX = clampIndex(state.cursorX, cursorColumns(level));
   const int32_t cellY = clampIndex(state.cursorY, cursorRows(level));
   Cell& cell = level.cell[cellX][cellY];
+  state.frameCellX = cellX;
+  state.frameCellY = cellY;
 
   const int32_t counter = state.holdCounter;
   const int32_t step = counter > EditorFineStepHold ? EditorCoarseStep : 1;
@@ -273,7 +277,7 @@ void prepareTestLevel(EditorState& state) {
   Level& level = shownLevel(state);
   int32_t sx = 0, sy = 0;
   if (findFirstStart(level, sx, sy)) return;
-  const int32_t x = clampIndex(state.cursorX, cursorColumns(level));
-  const int32_t y = clampIndex(state.cursorY, cursorRows(level));
+  const int32_t x = clampIndex(state.frameCellX, cursorColumns(level));
+  const int32_t y = clampIndex(state.frameCellY, cursorRows(level));
   level.cell[x][y] = Cell{Start, 1};
 }

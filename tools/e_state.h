@@ -29,6 +29,8 @@ struct EditorState {
   int32_t holdCounter;   // frames a repeat, once or T key has been held without a break
   int32_t frame;         // frames drawn since the editor started
   bool holdFlag;         // set during a frame's key handling when such a key is held
+  int32_t frameCellX;    // the cursor cell of the last frame's picture, where a
+  int32_t frameCellY;    // test play puts a missing Start
 };
 
 // What the frame loop has to do after the keys of a frame were handled.
@@ -65,7 +67,8 @@ bool findFirstStart(const Level& level, int32_t& x, int32_t& y);
 int32_t handleEditorKeys(EditorState& state, const volatile char* keys);
 
 // First step of a test play: a level without a Start gets a Start of size 1
-// under the cursor (the change stays in the edited level).
+// in the cursor cell of the frame in which T was handled, even when a cursor
+// key moved the cursor in that frame (the change stays in the edited level).
 void prepareTestLevel(EditorState& state);
 
 // The editor picture: black background, the board at (6, 6), the ball start
