@@ -143,8 +143,6 @@ void beginPlay(PlayLoop& loop, bool testMode) {
   loop.flipped = loop.nudged = false;
   play.levelBonus = StartLevelBonus;
   play.coinsTaken = 0;
-  loop.boardW = CellPixels * static_cast<double>(play.level.width);
-  loop.boardH = CellPixels * static_cast<double>(play.level.height);
   const PlayHooks& hooks = playHooks();
   hooks.drawFlipIndicator(Untouched);
   hooks.drawNudgeIndicator(Untouched);

@@ -83,7 +83,6 @@ struct PlayLoop {
   bool directionState, directionPrev;
   Direction direction;
   bool actionState, actionPrev;
-  double boardW, boardH;
 };
 
 // Steps of the level start that belong to the simulation: copy the level,

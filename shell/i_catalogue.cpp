@@ -3,6 +3,7 @@
 #include "shell/i_catalogue.h"
 
 #include <allegro.h>
+#include <sys/stat.h>
 
 #include <cstring>
 #include <fstream>
@@ -93,6 +94,11 @@ int addCampaignFile(CampaignCatalogue& catalogue, const char* fileName, int loca
   std::strncpy(header.path, fileName, CataloguePathLength);
   header.path[CataloguePathLength] = '\0';
   header.location = location;
+
+  // Only a plain file can be a campaign: opening a named pipe would wait
+  // for a writer, and a device (or a link to one) may never end.
+  struct stat info;
+  if (stat(header.path, &info) != 0 || !S_ISREG(info.st_mode)) return -1;
 
   // The stream closes when it goes out of scope, whatever the outcome.
   std::ifstream in(header.path);

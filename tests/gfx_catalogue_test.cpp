@@ -5,7 +5,10 @@
 
 #include <dirent.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+#include <csignal>
 
 #include <cstdlib>
 #include <cstring>
@@ -335,6 +338,36 @@ TEST_F(CampaignFiles, ReadOnlyFilesAreFound) {
     chmod(("quib_d" + std::to_string(i) + ".qbf").c_str(), 0444);
   scanCampaigns(c);
   EXPECT_FALSE(requiredCampaignsMissing(c));
+}
+
+TEST_F(CampaignFiles, PipesAndDevicesAreSkippedWithoutWaitingOnThem) {
+  // A named pipe would keep the search waiting for a writer, and a link to
+  // an endless device would be read for ever: neither is a campaign file.
+  writeFive();
+  ASSERT_EQ(mkfifo("quib_pipe.qbf", 0644), 0);
+  fs::create_symlink("/dev/zero", "quib_zero.qbf");
+  const pid_t pid = fork();
+  if (pid == 0) {
+    scanCampaigns(c);
+    const bool skipped = slotOfPath("quib_pipe.qbf") < 0 && slotOfPath("quib_zero.qbf") < 0;
+    _exit(!requiredCampaignsMissing(c) && skipped ? 0 : 2);
+  }
+  ASSERT_GT(pid, 0);
+  int status = 0;
+  bool ended = false;
+  for (int i = 0; i < 100 && !ended; ++i) {
+    ended = waitpid(pid, &status, WNOHANG) == pid;
+    if (!ended) usleep(50000);
+  }
+  if (!ended) {
+    kill(pid, SIGKILL);
+    waitpid(pid, &status, 0);
+  }
+  ASSERT_TRUE(ended) << "the search did not end within 5 seconds";
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0) << "a pipe or device was taken for a campaign";
+  // Adding one directly is refused too.
+  EXPECT_EQ(addCampaignFile(c, "quib_zero.qbf", 0), -1);
 }
 
 TEST_F(CampaignFiles, OnCampaignFileOutsideASearchAddsNothing) {
