@@ -17,6 +17,8 @@ const double HalfPi = std::acos(0.0);
 }  // namespace
 
 void applyPieceForce(int32_t kind, uint32_t size, Ball& ball, int cx, int cy) {
+  // Coins, exits, hazards and the start exert no force: skip the arithmetic.
+  if (kind != Attractor && kind != Repeller && kind != SpinnerCW && kind != SpinnerCCW) return;
   const double s = ForceFactor * (3.0 * static_cast<double>(size) + 1.0);
   const double dx = cx - ball.x;  // from the ball toward the piece
   const double dy = cy - ball.y;
