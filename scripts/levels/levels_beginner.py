@@ -4,7 +4,6 @@ from levelkit import L, define
 
 # ---------------------------------------------------------------- BEGINNER
 define("beginner", "BEGINNER", "First steps: one idea a level, from NUDGE to FLIP.", 5, [
-    # NUDGE
     L("""
 _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _
@@ -14,7 +13,6 @@ _  _  _  _  _  _  _  _  _  _  _  _
 """, 8, 5, "BBBB", "One NUDGE to the right and the ball drifts all the way to the exit.", """
 20 right
 """),
-    # the exit
     L("""
 _  _  _  _  _  _  _
 _  _  _  .1 _  _  _
@@ -28,19 +26,17 @@ _  _  _  _  _  _  _
 """, 7, 4, "BBBB", "The exit ring can lie any way: NUDGE down to reach it.", """
 20 down
 """),
-    # coins 0 and 1
     L("""
 _  _  _  _  _  _  _  _  _  _  _  _
-_  .1 _  $0 _  $1 _  $0 _  $1 _  _
+_  .1 $0 $1 _  $0 $1 _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _
 _  *3 _  _  _  _  _  _  _  _  _  _
 """, 12, 6, "BBBB", "Coins are a bonus: sweep the row, then NUDGE down on the way back to zigzag to the exit.", """
-13 right
-69 down
+15 right
+68 down
 """),
-    # coins 2 and 3, bounce edges
     L("""
 _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _
@@ -49,7 +45,6 @@ _  _  _  _  _  _  _  _  _  _  _
 """, 8, 4, "BBBB", "Bigger coins are worth more: NUDGE left for them and the edge bounces you back to the exit.", """
 20 left
 """),
-    # deadly edges
     L("""
 _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _
@@ -60,7 +55,6 @@ _  _  _  _  _  _  _  _  _  _
 """, 7, 4, "BBDB", "The red edge below is deadly: NUDGE right along it, never down.", """
 20 right
 """),
-    # wrap edges
     L("""
 _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _
@@ -69,7 +63,19 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _
 """, 7, 4, "DWDW", "The side edges wrap: NUDGE left, out one side and in the other, next to the exit.", """
 20 left
 """),
-    # attractor
+    L("""
+_  _  _  _  _  _  _  _
+_  _  _  $1 _  _  _  _
+_  _  _  $0 _  _  _  _
+_  _  _  .1 _  _  _  _
+_  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _
+_  _  _  *3 _  _  _  _
+_  _  _  $0 _  _  _  _
+""", 7, 4, "WDWD", "Top and bottom wrap too: NUDGE up for the coins and come round from below to the exit.", """
+20 up
+"""),
     L("""
 _  _  _  _  *3 _  _  _  _
 _  _  _  _  _  _  _  _  _
@@ -93,7 +99,6 @@ _  _  _  _  _  _  _  _  _  _  .1 _
 """, 10, 5, "BBBB", "The attractor pulls the ball off the floor: NUDGE left and let it lift you into the exit.", """
 42 left
 """),
-    # repeller
     L("""
 _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  *3 _  _  _  _  _
@@ -105,7 +110,17 @@ _  _  _  _  -2 _  _  _  _  _  _
 """, 8, 4, "BBBB", "The repeller pushes: bounce off the right edge and it lifts you up to the exit.", """
 20 right
 """),
-    # clockwise spinner
+    L("""
+_  _  _  _  _  _  _  _  _  _  _  _  _
+_  _  _  -1 _  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  _  _  _  _  _
+_  _  _  .1 _  $2 _  $2 _  $3 _  *3 _
+_  _  _  _  _  _  _  _  _  _  _  _  _
+_  _  _  -1 _  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  _  _  _  _  _
+""", 8, 4, "BBBD", "The repellers above and below keep you in the lane: NUDGE right and they push you along it.", """
+20 right
+"""),
     L("""
 _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  *3 _
@@ -118,7 +133,62 @@ _  _  _  _  _  _  _  _  _  _  _  _
 """, 9, 5, "BBBB", "The clockwise spinner lifts the ball: NUDGE right and it carries you up and over to the exit.", """
 20 right
 """),
-    # FLIP
+    L("""
+_  _  _  _  _  _  _  _  _  _
+_  *3 _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  _  _
+_  _  _  _  <2 _  _  _  _  _
+_  _  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  .1 _
+_  _  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  _  _
+""", 9, 5, "BBBB", "The anticlockwise spinner swings the ball up and round to the left: NUDGE right to join its swing.", """
+20 right
+"""),
+    L("""
+_  _  _  _  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  !1 _  _  _  _  _
+_  _  _  _  _  _  !1 _  _  _  _  _
+_  .1 _  _  _  _  _  _  _  _  *3 _
+_  _  _  _  _  _  !1 _  _  _  _  _
+_  _  _  _  _  _  !1 _  _  _  _  _
+_  _  _  _  _  _  _  _  _  _  _  _
+""", 8, 4, "BBBB", "Hazards kill at a touch: NUDGE right through the gap in the middle.", """
+20 right
+"""),
+    L("""
+_  _  _  _  _  !2 _  _  _  _  _  _
+_  _  _  _  _  !2 _  _  _  _  _  _
+_  _  *3 _  _  !2 _  _  .1 _  _  _
+_  _  _  _  _  !2 _  _  _  _  _  _
+_  _  _  _  _  !2 _  _  _  _  _  _
+""", 8, 4, "BWBW", "A wall of hazards bars the way: go right, out through the wrapping edge and in from the left.", """
+20 right
+"""),
+    L("""
+_  _  _  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  _  _  _
+_  _  _  _  _  >2 _  _  _  _  _
+_  .1 _  _  _  _  _  _  _  *3 _
+_  _  _  _  _  !1 _  _  _  _  _
+_  _  _  _  _  !1 _  _  _  _  _
+""", 9, 5, "BBBB", "Hazards block the low road: NUDGE right and the clockwise spinner carries you over them.", """
+20 right
+"""),
+    L("""
+_  _  _  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  _  _  _
+_  _  .1 _  _  _  _  *2 _  -2 _
+_  _  _  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  _  _  _
+""", 9, 5, "BBBB", "The repeller keeps you off the exit: FLIP makes it an attractor that pulls you straight in.", """
+20 flip
+"""),
     L("""
 _  _  _  _  _  _  _  _  _  _
 _  +1 _  _  _  _  _  _  _  _
@@ -131,6 +201,19 @@ _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  *3 _
 _  _  _  _  _  _  _  _  _  _
 """, 9, 5, "BBBB", "The attractor is pulling you in: FLIP turns it into a repeller that shoots you to the exit.", """
+20 flip
+"""),
+    L("""
+_  _  _  _  _  _  _  _  _  _  _
+_  _  _  _  _  *3 _  _  _  _  _
+_  _  _  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  _  _  _
+_  _  _  >1 _  _  _  <1 _  _  _
+_  _  _  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  _  _  _
+_  _  _  _  _  .1 _  _  _  _  _
+_  _  _  _  _  _  _  _  _  _  _
+""", 9, 5, "BBBB", "The spinners stir a current that pins you to the floor: FLIP reverses it to carry you up.", """
 20 flip
 """),
 ])
