@@ -33,7 +33,7 @@ _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _
 _  *3 _  _  _  _  _  _  _  _  _  _
-""", 12, 6, "BBBB", "Coins are a bonus: sweep the row, then NUDGE down on the way back to zigzag to the exit.", """
+""", 12, 6, "BBBB", "Coins are a bonus: sweep the row, then NUDGE down and let the edges bounce you to the exit.", """
 15 right
 68 down
 """),
@@ -215,5 +215,30 @@ _  _  _  _  _  .1 _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _
 """, 9, 5, "BBBB", "The spinners stir a current that pins you to the floor: FLIP reverses it to carry you up.", """
 20 flip
+"""),
+    L("""
+_  _  _  _  _  _  _  _  _
+_  _  _  _  *3 _  _  _  _
+_  _  _  !1 !1 !1 _  _  _
+_  _  _  _  _  _  _  _  _
+_  -1 _  _  .1 _  _  -1 _
+_  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  _
+""", 8, 4, "WDWD", "Hazards bar the way up: NUDGE down, the repellers shove you out the bottom and round to the exit.", """
+20 down
+"""),
+    L("""
+_  _  _  _  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  _  _  _  _
+_  -1 _  .1 _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  +0 _  _  _  _
+_  _  _  _  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  _  _  _  *3
+_  _  _  _  _  _  _  _  _  _  _  _
+""", 9, 5, "BBBB", "The repeller sends you off: NUDGE down as you near the attractor and its pull swings you to the exit.", """
+50 down
 """),
 ])
