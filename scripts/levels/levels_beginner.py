@@ -179,6 +179,17 @@ _  _  _  _  _  !1 _  _  _  _  _
 20 right
 """),
     L("""
+_  _  _  _  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  <1 _  _  _  _  _
+_  _  _  _  _  _  _  _  _  _  _  _
+_  *3 _  .1 _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  $2 _  $2 _  _
+""", 9, 5, "BWBW", "Under the anticlockwise spinner a current runs right: ride it out of the edge and in by the exit.", """
+20 right
+"""),
+    L("""
 _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _
@@ -240,5 +251,19 @@ _  _  _  _  _  _  _  _  _  _  _  *3
 _  _  _  _  _  _  _  _  _  _  _  _
 """, 9, 5, "BBBB", "The repeller sends you off: NUDGE down as you near the attractor and its pull swings you to the exit.", """
 50 down
+"""),
+    L("""
+_  _  _  _  -2 _  _  _  _
+_  _  _  _  *2 _  _  _  _
+_  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  _
+-2 _  _  _  .1 _  _  _  -2
+_  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  _
+_  _  _  _  -2 _  _  _  _
+""", 9, 5, "BBBB", "Four repellers hold you still: FLIP them into attractors, then NUDGE up and the top one pulls you in.", """
+20 flip
+40 up
 """),
 ])
