@@ -167,6 +167,15 @@ _  _  _  _  _  !2 _  _  _  _  _  _
 20 right
 """),
     L("""
+_  _  _  _  _  _  _  _  _  _  _  _  _
+_  _  _  !1 !1 !1 _  !1 !1 !1 _  _  _
+_  .1 _  _  $2 _  _  _  $3 _  _  *3 _
+_  _  _  !1 !1 !1 _  !1 !1 !1 _  _  _
+_  _  _  _  _  _  _  _  _  _  _  _  _
+""", 8, 4, "BBBB", "Coins lie between the hazards: NUDGE right down the middle and touch neither side.", """
+20 right
+"""),
+    L("""
 _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _
@@ -188,6 +197,18 @@ _  *3 _  .1 _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  $2 _  $2 _  _
 """, 9, 5, "BWBW", "Under the anticlockwise spinner a current runs right: ride it out of the edge and in by the exit.", """
 20 right
+"""),
+    L("""
+_  _  _  .1 _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  _  *3 _
+_  _  _  _  _  _  _  _  _  _  _
+_  _  _  >2 _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  _  _  _
+""", 8, 4, "BDBB", "Drop onto the clockwise spinner and it flings you round to the exit; the right edge is deadly.", """
+20 down
 """),
     L("""
 _  _  _  _  _  _  _  _  _  _  _
