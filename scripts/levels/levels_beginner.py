@@ -10,7 +10,7 @@ _  _  _  _  _  _  _  _  _  _  _  _
 _  .1 _  _  _  _  _  _  _  _  *2 _
 _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _
-""", 8, 5, "BBBB", "One NUDGE to the right and the ball drifts all the way to the exit.", """
+""", 9, 5, "BBBB", "One NUDGE to the right and the ball drifts all the way to the exit.", """
 20 right
 """),
     L("""
@@ -27,23 +27,23 @@ _  _  _  _  _  _  _
 20 down
 """),
     L("""
+_  _  _  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  _  _  _
+$3 $2 .1 _  _  _  _  _  _  *2 _
+_  _  _  _  _  _  _  _  _  _  _
+""", 8, 4, "BBBB", "Coins are a bonus, big ones most: NUDGE left for them and the edge bounces you back to the exit.", """
+20 left
+"""),
+    L("""
 _  _  _  _  _  _  _  _  _  _  _  _
 _  .1 $0 $1 _  $0 $1 _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _
 _  *3 _  _  _  _  _  _  _  _  _  _
-""", 12, 6, "BBBB", "Coins are a bonus: sweep the row, then NUDGE down and let the edges bounce you to the exit.", """
+""", 12, 6, "BBBB", "Small coins count too: sweep the row, then NUDGE down and let the edges bounce you to the exit.", """
 15 right
 68 down
-"""),
-    L("""
-_  _  _  _  _  _  _  _  _  _  _
-_  _  _  _  _  _  _  _  _  _  _
-$3 $2 .1 _  _  _  _  _  _  *2 _
-_  _  _  _  _  _  _  _  _  _  _
-""", 8, 4, "BBBB", "Bigger coins are worth more: NUDGE left for them and the edge bounces you back to the exit.", """
-20 left
 """),
     L("""
 _  _  _  _  _  _  _  _  _  _
@@ -96,19 +96,19 @@ _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  *3 _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  .1 _
-""", 10, 5, "BBBB", "The attractor pulls the ball off the floor: NUDGE left and let it lift you into the exit.", """
+""", 9, 5, "BBBB", "The attractor pulls the ball off the floor: NUDGE left and let it lift you into the exit.", """
 42 left
 """),
     L("""
 _  _  _  _  _  _  _  _  _  _  _
-_  _  _  _  _  *3 _  _  _  _  _
+_  _  _  *3 _  _  _  _  _  _  _
+_  _  _  *3 _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  .1 _  _
 _  _  _  _  _  _  _  _  _  _  _
-_  _  _  _  _  _  _  _  _  _  .1
 _  _  _  _  _  _  _  _  _  _  _
-_  _  _  _  _  _  _  _  _  _  _
-_  _  _  _  -2 _  _  _  _  _  _
-""", 8, 4, "BBBB", "The repeller pushes: bounce off the right edge and it lifts you up to the exit.", """
-20 right
+_  _  _  _  _  -2 _  _  _  _  _
+""", 8, 4, "BBBB", "The repeller below pushes the ball away: NUDGE left and it arcs you up and over to the exit.", """
+21 left
 """),
     L("""
 _  _  _  _  _  _  _  _  _  _  _  _  _
@@ -154,7 +154,7 @@ _  .1 _  _  _  _  _  _  _  _  *3 _
 _  _  _  _  _  _  !1 _  _  _  _  _
 _  _  _  _  _  _  !1 _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _
-""", 8, 4, "BBBB", "Hazards kill at a touch: NUDGE right through the gap in the middle.", """
+""", 9, 4, "BBBB", "Hazards kill at a touch: NUDGE right through the gap in the middle.", """
 20 right
 """),
     L("""
