@@ -203,12 +203,12 @@ _  _  _  .1 _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _
-_  _  _  _  _  _  _  _  _  *3 _
+_  _  _  _  _  _  _  _  *3 _  _
 _  _  _  _  _  _  _  _  _  _  _
-_  _  _  >2 _  _  _  _  _  _  _
+_  _  _  >1 _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _
 """, 8, 4, "BDBB", "Drop onto the clockwise spinner and it flings you round to the exit; the right edge is deadly.", """
-20 down
+25 down
 """),
     L("""
 _  _  _  _  _  _  _  _  _  _  _
@@ -222,17 +222,19 @@ _  _  _  _  _  _  _  _  _  _  _
 20 flip
 """),
     L("""
-_  _  _  _  _  _  _  _  _  _
-_  +1 _  _  _  _  _  _  _  _
-_  _  _  _  _  _  _  _  _  _
-_  _  _  _  _  _  _  _  _  _
-_  _  _  _  _  _  _  _  _  _
-_  _  _  _  _  .1 _  _  _  _
-_  _  _  _  _  _  _  _  _  _
-_  _  _  _  _  _  _  _  _  _
-_  _  _  _  _  _  _  _  *3 _
-_  _  _  _  _  _  _  _  _  _
-""", 9, 5, "BBBB", "The attractor is pulling you in: FLIP turns it into a repeller that shoots you to the exit.", """
+_  _  _  _  _  _  _  _  _  _  _  _
+_  +1  _  _  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  .1  _  _  _  _  _
+_  _  _  _  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  _  _  *3  _
+_  _  _  _  _  _  _  _  _  _  _  _
+""", 11, 5, "BBBB", "The attractor is pulling you in: FLIP turns it into a repeller that shoots you to the exit.", """
 20 flip
 """),
     L("""
