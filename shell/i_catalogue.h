@@ -49,8 +49,8 @@ void reportMissingCampaigns(const CampaignCatalogue& catalogue, const char* curr
 // All slots free (and every header zeroed).
 void clearCatalogue(CampaignCatalogue& catalogue);
 
-// Searches the three locations for CampaignFilePattern in order and adds every file whose header
-// reads. Nothing is reported.
+// Searches the three locations in order for CampaignFilePattern and adds
+// every file whose header reads. Nothing is reported.
 void scanCampaigns(CampaignCatalogue& catalogue);
 
 // The directory search's callback: adds the file to the catalogue being
