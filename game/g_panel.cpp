@@ -63,9 +63,7 @@ int ballScreenX(const Ball& ball) { return static_cast<int>(ball.x) + play.origi
 int ballScreenY(const Ball& ball) { return static_cast<int>(ball.y) + play.originY; }
 
 // Shows the back buffer; headless runs without a screen just skip the copy.
-void showBackBuffer() {
-  if (screen && backBuffer) blit(backBuffer, screen, 0, 0, 0, 0, ScreenWidth, ScreenHeight);
-}
+void showBackBuffer() { showPicture(backBuffer); }
 
 // rest() takes an unsigned count: a negative length must not become a
 // wait of weeks.

@@ -64,10 +64,13 @@ LevelResult playLevel(bool testMode) {
 
 void presentFrame() {
   drawBoard(play.level, backBuffer, play.originX, play.originY, play.frameCount);
-  acquire_screen();
-  blit(backBuffer, screen, 0, 0, 0, 0, ScreenWidth, ScreenHeight);
-  drawBall(screen, play.ball);
-  release_screen();
+  // The ball is drawn over the copy, never into the back buffer.
+  BITMAP* window = windowPicture();
+  acquire_bitmap(window);
+  blit(backBuffer, window, 0, 0, 0, 0, ScreenWidth, ScreenHeight);
+  drawBall(window, play.ball);
+  release_bitmap(window);
+  presentWindow();
 }
 
 void presentFinalFrame() {
@@ -79,7 +82,8 @@ void presentFinalFrame() {
 bool askQuit() {
   static const char question[] = "QUIT? (Y/N)";
   text_mode(0);
-  textout_centre(screen, font, question, 256, 352, makecol(255, 255, 0));
+  textout_centre(windowPicture(), font, question, 256, 352, makecol(255, 255, 0));
+  presentWindow();
   while (key[KEY_ESC]) rest(33);
   bool answer;
   for (;;) {
@@ -93,6 +97,7 @@ bool askQuit() {
     }
     rest(33);
   }
-  textout_centre(screen, font, question, 256, 352, makecol(0, 0, 0));
+  textout_centre(windowPicture(), font, question, 256, 352, makecol(0, 0, 0));
+  presentWindow();
   return answer;
 }

@@ -16,6 +16,7 @@ PACKAGES=(
   libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xdotool imagemagick x11-utils procps
+  dpkg-dev file lintian desktop-file-utils appstream
 )
 
 usage() {

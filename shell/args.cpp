@@ -39,6 +39,15 @@ bool startsWith(const char* argument, const char* prefix) {
   return std::strncmp(argument, prefix, std::strlen(prefix)) == 0;
 }
 
+// The rest of a "-Z" argument: a factor from 1 to MaxWindowScale (larger
+// ones are cut to it); nothing, or no factor of at least 1, means the
+// largest that fits the desktop.
+int32_t readWindowScale(const char* text) {
+  const int32_t factor = readLevelNumber(text);
+  if (factor < 1) return FitDesktopScale;
+  return factor > MaxWindowScale ? MaxWindowScale : factor;
+}
+
 }  // namespace
 
 void scanArgs(int argc, char** argv, StartOptions& options) {
@@ -46,6 +55,7 @@ void scanArgs(int argc, char** argv, StartOptions& options) {
   std::memset(options.editorFile, 0, sizeof options.editorFile);
   options.editorLevel = 0;
   options.flagN = true;
+  options.windowScale = 1;
   options.action = RunGame;
   options.createFile = "";
 
@@ -65,6 +75,8 @@ void scanArgs(int argc, char** argv, StartOptions& options) {
     } else if (startsWith(argument, "-R")) {
       options.action = RunShuffle;
       return;
+    } else if (startsWith(argument, "-Z")) {
+      options.windowScale = readWindowScale(argument + 2);
     } else if (std::strcmp(argument, "-N") == 0) {
       options.flagN = false;
     }

@@ -4,11 +4,17 @@
 
 enum ArgAction : int32_t { RunGame = 0, RunCreate = 1, RunShuffle = 2 };
 
+// The largest whole-number window scale "-Z" accepts; 0 asks for the
+// largest that fits the desktop.
+constexpr int32_t MaxWindowScale = 8;
+constexpr int32_t FitDesktopScale = 0;
+
 struct StartOptions {
   bool editorMode;          // "-E"
   char editorFile[256];     // rest of the "-E" argument, at most 255 characters
   int32_t editorLevel;      // "-L"
   bool flagN;               // "-N" clears it; nothing consults it
+  int32_t windowScale;      // "-Z": 1 without it, FitDesktopScale for "-Z" alone
   ArgAction action;         // what the scan met first of "-S" / "-R"
   const char* createFile;   // rest of the "-S" argument (points into argv)
 };

@@ -5,6 +5,7 @@
 #include <allegro.h>
 #include <sys/stat.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 
@@ -13,13 +14,13 @@
 const char* const difficultyNames[RequiredCampaigns] = {"BEGINNER", "EASY", "INTERMEDIATE", "HARD",
                                                         "MASTER"};
 
-const char* const searchPatterns[SearchLocations] = {
-    "quib*.qbf",
-    "/usr/share/quib/quib*.qbf",
-    "c:\\program files\\quib\\quib*.qbf",
-};
-
 namespace {
+
+// Room for a folder and the file pattern, within the path a header keeps.
+constexpr int FolderLength = CataloguePathLength + 1;
+
+// The player's folder, worked out from the environment when asked for.
+char userFolder[FolderLength];
 
 // The catalogue being filled while scanCampaigns runs; the directory
 // search's callback has only an int parameter, which carries the location.
@@ -111,12 +112,58 @@ void onCampaignFile(const char* fileName, int /*attrib*/, int location) {
   if (scanTarget != nullptr) addCampaignFile(*scanTarget, fileName, location);
 }
 
+int userCampaignFolder(const char* xdgDataHome, const char* home, char* folder, int size) {
+  if (folder == nullptr || size < 1) return 1;
+  folder[0] = '\0';
+  // The base directory specification ignores a relative XDG_DATA_HOME.
+  int written = -1;
+  if (xdgDataHome != nullptr && xdgDataHome[0] == '/')
+    written = std::snprintf(folder, size, "%s/quib/", xdgDataHome);
+  else if (home != nullptr && home[0] != '\0')
+    written = std::snprintf(folder, size, "%s/.local/share/quib/", home);
+  if (written < 0 || written + static_cast<int>(sizeof CampaignFilePattern) > size) {
+    folder[0] = '\0';
+    return 1;
+  }
+  return 0;
+}
+
+const char* searchFolder(int location) {
+  if (location == 0) return "";
+  if (location == 1) return "/usr/share/quib/";
+  if (location != 2) return "";
+  userCampaignFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"), userFolder, FolderLength);
+  return userFolder;
+}
+
 void scanCampaigns(CampaignCatalogue& catalogue) {
   scanTarget = &catalogue;
   // Plain files, read-only files and files marked for archiving; never
   // directories, hidden or system files. An ordinary user sees a file it
   // cannot write (such as a shared, root-owned campaign) as read-only.
-  for (int location = 0; location < SearchLocations; ++location)
-    for_each_file(searchPatterns[location], FA_RDONLY | FA_ARCH, onCampaignFile, location);
+  for (int location = 0; location < SearchLocations; ++location) {
+    const char* folder = searchFolder(location);
+    if (location > 0 && folder[0] == '\0') continue;  // no such folder here
+    char pattern[FolderLength + sizeof CampaignFilePattern];
+    std::snprintf(pattern, sizeof pattern, "%s%s", folder, CampaignFilePattern);
+    for_each_file(pattern, FA_RDONLY | FA_ARCH, onCampaignFile, location);
+  }
   scanTarget = nullptr;
+}
+
+void reportMissingCampaigns(const CampaignCatalogue& catalogue, const char* currentFolder,
+                            std::FILE* out) {
+  const char* folders[SearchLocations];
+  int count = 0;
+  for (int location = 0; location < SearchLocations; ++location) {
+    const char* folder = location == 0 ? currentFolder : searchFolder(location);
+    if (folder != nullptr && folder[0] != '\0') folders[count++] = folder;
+  }
+  std::fprintf(out, "quib: searched");
+  for (int i = 0; i < count; ++i)
+    std::fprintf(out, "%s%s", i == 0 ? " " : i + 1 < count ? ", " : " and ", folders[i]);
+  std::fprintf(out, " for %s; difficulty campaigns not found:", CampaignFilePattern);
+  for (int i = 0; i < RequiredCampaigns; ++i)
+    if (!catalogue.inUse[i]) std::fprintf(out, " %s", difficultyNames[i]);
+  std::fprintf(out, "\n");
 }

@@ -5,12 +5,15 @@
 // and need no graphics library; only scanCampaigns searches the disk.
 #pragma once
 #include <cstdint>
+#include <cstdio>
 
 #include "data/level.h"
 
 constexpr int CatalogueSlots = 99;
 constexpr int RequiredCampaigns = 5;
 constexpr int SearchLocations = 3;
+// The file names searched for in each location.
+constexpr char CampaignFilePattern[] = "quib*.qbf";
 // Characters of a file path kept in a header (the record holds one more for
 // the terminator).
 constexpr int CataloguePathLength = 256;
@@ -23,14 +26,31 @@ struct CampaignCatalogue {
 // "BEGINNER", "EASY", "INTERMEDIATE", "HARD", "MASTER": the names that own
 // slots 0 to 4.
 extern const char* const difficultyNames[RequiredCampaigns];
-// The places searched, in order; the index is the header's location.
-extern const char* const searchPatterns[SearchLocations];
+// The folders searched, in order; the index is the header's location:
+// the current folder (""), the shared "/usr/share/quib/" and the player's
+// own folder (userCampaignFolder), each with a trailing slash. The last is
+// "" when the player has no home folder; it is then not searched.
+const char* searchFolder(int location);
+
+// The player's own campaign folder: "$XDG_DATA_HOME/quib/" when that
+// variable holds an absolute path, else "$HOME/.local/share/quib/".
+// Written to `folder` with its trailing slash; 0 on success, 1 (and "")
+// when neither is set or the folder does not fit `size` with room for the
+// file pattern.
+int userCampaignFolder(const char* xdgDataHome, const char* home, char* folder, int size);
+
+// After a search with difficulty campaigns missing: one line naming the
+// folders searched and the difficulty campaigns not found, for the player
+// who started the game from the wrong folder. `currentFolder` names the
+// current folder in it.
+void reportMissingCampaigns(const CampaignCatalogue& catalogue, const char* currentFolder,
+                            std::FILE* out);
 
 // All slots free (and every header zeroed).
 void clearCatalogue(CampaignCatalogue& catalogue);
 
-// Searches the three locations in order and adds every file whose header
-// reads. Nothing is reported.
+// Searches the three locations in order for CampaignFilePattern and adds
+// every file whose header reads. Nothing is reported.
 void scanCampaigns(CampaignCatalogue& catalogue);
 
 // The directory search's callback: adds the file to the catalogue being

@@ -41,9 +41,11 @@ void waitForActionRelease(bool yielding) {
 }
 
 void clearScreenToBlack() {
-  acquire_screen();
-  clearToBlack(screen);
-  release_screen();
+  BITMAP* window = windowPicture();
+  acquire_bitmap(window);
+  clearToBlack(window);
+  release_bitmap(window);
+  presentWindow();
 }
 
 // Loads and plays the selected campaign. A campaign that fails to load
@@ -142,9 +144,7 @@ int mainMenu(CampaignCatalogue& catalogue) {
       titleFrame = 0;
       flipped = !flipped;
     }
-    acquire_screen();
-    blit(backBuffer, screen, 0, 0, 0, 0, ScreenWidth, ScreenHeight);
-    release_screen();
+    showPicture(backBuffer);
     // The wheel reaches the window with the next frame's copy; the title
     // screen never draws over it.
     drawMenu(backBuffer, catalogue, selected);

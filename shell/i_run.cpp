@@ -23,9 +23,11 @@ constexpr int LossPauseMs = 1000;
 constexpr int BurstLength = 50;
 
 void clearScreenToBlack() {
-  acquire_screen();
-  clearToBlack(screen);
-  release_screen();
+  BITMAP* window = windowPicture();
+  acquire_bitmap(window);
+  clearToBlack(window);
+  release_bitmap(window);
+  presentWindow();
 }
 
 // Shows a result screen for at most `frames` frames; an action key ends it
@@ -35,9 +37,7 @@ void showResultScreen(ResultScreen which, int frames) {
   int32_t frameStart = tickCount;
   for (int k = 0; k < frames; ++k) {
     drawResultScreen(backBuffer, run.score, k, which);
-    acquire_screen();
-    blit(backBuffer, screen, 0, 0, 0, 0, ScreenWidth, ScreenHeight);
-    release_screen();
+    showPicture(backBuffer);
     frameStart = waitForFrameEnd(frameStart);
     if (actionKeyHeld()) break;
   }

@@ -4,7 +4,22 @@
 
 #include <allegro.h>
 
+#include "shell/args.h"
+
 BITMAP* backBuffer = nullptr;
+
+namespace {
+
+// Room left around a fitted window for its frame, title bar and the
+// desktop's own panels.
+constexpr int FrameAllowanceX = 32;
+constexpr int FrameAllowanceY = 80;
+
+int scale = 1;
+// The window picture when the window is scaled; unused at scale 1.
+BITMAP* scaledPicture = nullptr;
+
+}  // namespace
 
 void fatalError(const char* message) {
   // Leave the graphics mode first so the message never stands over a game
@@ -15,7 +30,46 @@ void fatalError(const char* message) {
   allegro_message("%s\n", message);
 }
 
-int startGraphics() {
+int windowScale() { return scale; }
+
+int fittingScale(int desktopWidth, int desktopHeight) {
+  int fit = 1;
+  while (fit < MaxWindowScale && ScreenWidth * (fit + 1) <= desktopWidth - FrameAllowanceX &&
+         ScreenHeight * (fit + 1) <= desktopHeight - FrameAllowanceY)
+    ++fit;
+  return fit;
+}
+
+BITMAP* windowPicture() { return scaledPicture != nullptr ? scaledPicture : screen; }
+
+void presentWindow() {
+  if (scaledPicture == nullptr || screen == nullptr) return;
+  acquire_screen();
+  stretch_blit(scaledPicture, screen, 0, 0, ScreenWidth, ScreenHeight, 0, 0, ScreenWidth * scale,
+               ScreenHeight * scale);
+  release_screen();
+}
+
+void showPicture(BITMAP* picture) {
+  BITMAP* target = windowPicture();
+  if (target == nullptr || picture == nullptr) return;
+  acquire_bitmap(target);
+  blit(picture, target, 0, 0, 0, 0, ScreenWidth, ScreenHeight);
+  release_bitmap(target);
+  presentWindow();
+}
+
+namespace {
+
+// Opens the window at `factor` times the picture size; 0 on success.
+int openWindow(int factor) {
+  return set_gfx_mode(GFX_AUTODETECT_WINDOWED, ScreenWidth * factor, ScreenHeight * factor,
+                      ScreenWidth * factor, ScreenHeight * factor);
+}
+
+}  // namespace
+
+int startGraphics(int requestedScale) {
   // The library's start-up result is not examined by the caller; when it
   // failed (no window system) there is no driver to set a mode with, and
   // asking for one would crash. That is a window that cannot be created.
@@ -23,17 +77,28 @@ int startGraphics() {
     fatalError("Unable to create window.");
     return 1;
   }
+  int factor = requestedScale;
+  if (factor == FitDesktopScale) {
+    int width = 0, height = 0;
+    factor = get_desktop_resolution(&width, &height) == 0 ? fittingScale(width, height) : 1;
+  }
+  if (factor < 1) factor = 1;
+  if (factor > MaxWindowScale) factor = MaxWindowScale;
   set_color_depth(24);
-  if (set_gfx_mode(GFX_AUTODETECT_WINDOWED, ScreenWidth, ScreenHeight, ScreenWidth,
-                   ScreenHeight) != 0) {
+  // A larger window that cannot be had falls back to the plain size.
+  if (factor > 1 && openWindow(factor) != 0) factor = 1;
+  if ((factor == 1 && openWindow(1) != 0) || screen == nullptr) {
     fatalError("Unable to create window.");
     return 1;
   }
   backBuffer = create_bitmap(ScreenWidth, ScreenHeight);
-  if (backBuffer == nullptr) {
+  if (factor > 1) scaledPicture = create_bitmap(ScreenWidth, ScreenHeight);
+  if (backBuffer == nullptr || (factor > 1 && scaledPicture == nullptr)) {
     fatalError("Unable to allocate bitmap.");
     return 1;
   }
+  scale = factor;
+  if (scaledPicture != nullptr) clear_to_color(scaledPicture, makecol(0, 0, 0));
   set_window_title("QUIB");
   if (install_keyboard() != 0) {
     fatalError("Unable to initialize keyboard handler.");

@@ -1,10 +1,16 @@
 // The entry point: the command-line scan, the console tools, start-up and
 // the hand-over to the game.
+#include <climits>
+#include <cstdio>
+#include <cstring>
 #include <iostream>
+
+#include <unistd.h>
 
 #include "shell/args.h"
 #include "shell/i_catalogue.h"
 #include "shell/i_game.h"
+#include "shell/i_icon.h"
 #include "shell/i_system.h"
 #include "tools/t_create.h"
 #include "tools/t_shuffle.h"
@@ -26,6 +32,9 @@ int main(int argc, char** argv) {
     return shuffleLevels(std::cin, std::cout, std::cerr);
   }
 
+  // The window takes the game's own icon, which must be in place before
+  // the library opens its connection to the window system.
+  useGameIcon();
   // The library registers its own exit handler here; the result is not needed.
   allegro_init();
 
@@ -38,12 +47,16 @@ int main(int argc, char** argv) {
   if (!options.editorMode) {
     scanCampaigns(catalogue);
     if (requiredCampaignsMissing(catalogue)) {
+      char folder[PATH_MAX + 1];
+      if (getcwd(folder, sizeof folder - 1) == nullptr) std::strcpy(folder, ".");
+      if (std::strcmp(folder, "/") != 0) std::strcat(folder, "/");
+      reportMissingCampaigns(catalogue, folder, stderr);
       fatalError("Required level data missing or corrupt.");
       return 1;
     }
   }
 
-  if (startGraphics() != 0) return 1;
+  if (startGraphics(options.windowScale) != 0) return 1;
 
   return runGame(options, catalogue);
 }

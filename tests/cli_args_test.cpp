@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "shell/args.h"
+#include "shell/i_system.h"
 
 namespace {
 
@@ -32,6 +33,7 @@ void expectDefaults(const StartOptions& options) {
   EXPECT_STREQ(options.editorFile, "");
   EXPECT_EQ(options.editorLevel, 0);
   EXPECT_TRUE(options.flagN);
+  EXPECT_EQ(options.windowScale, 1);
   EXPECT_EQ(options.action, RunGame);
   ASSERT_NE(options.createFile, nullptr);
 }
@@ -39,7 +41,7 @@ void expectDefaults(const StartOptions& options) {
 TEST(ScanArgs, NoArgumentsGiveTheDefaults) { expectDefaults(Scan({}).options); }
 
 TEST(ScanArgs, UnknownAndWrongCaseArgumentsAreIgnored) {
-  expectDefaults(Scan({"-n", "-e", "--E", "-l3", "-s", "-r", " -E", "E", "-", "", "-Nx"}).options);
+  expectDefaults(Scan({"-n", "-e", "--E", "-l3", "-s", "-r", " -E", "E", "-", "", "-Nx", "-z2", "--Z"}).options);
 }
 
 TEST(ScanArgs, LevelAndEditorFileInEitherOrder) {
@@ -128,6 +130,37 @@ TEST(ScanArgs, MinusNOnlyAsWholeArgument) {
   EXPECT_EQ(scan.options.action, RunGame);
   EXPECT_FALSE(scan.options.editorMode);
   EXPECT_TRUE(Scan({"-NE"}).options.flagN);
+}
+
+// "-Z" takes a whole-number factor; alone (or with no factor of at least 1)
+// it asks for the largest that fits the desktop. The last one wins, and the
+// console tools end the scan before a later one is seen.
+TEST(ScanArgs, WindowScale) {
+  struct Case {
+    std::vector<std::string> args;
+    int32_t scale;
+  };
+  const Case cases[] = {
+      {{"-Z2"}, 2},       {{"-Z3"}, 3},          {{"-Z"}, FitDesktopScale}, {{"-Z0"}, FitDesktopScale},
+      {{"-Zbig"}, FitDesktopScale}, {{"-Z-2"}, FitDesktopScale}, {{"-Z1"}, 1}, {{"-Z99"}, MaxWindowScale},
+      {{"-Z3", "-Z2"}, 2}, {{"-Z2", "-Z"}, FitDesktopScale}, {{"-Z2", "-Ecamp", "-L4"}, 2},
+  };
+  for (const Case& c : cases) EXPECT_EQ(Scan(c.args).options.windowScale, c.scale) << c.args.back();
+  Scan create({"-Scamp", "-Z2"});
+  EXPECT_EQ(create.options.action, RunCreate);
+  EXPECT_STREQ(create.options.createFile, "camp");
+}
+
+// "-Z" alone: the largest factor that leaves room for the window's frame
+// and the desktop's panels, never below 1.
+TEST(WindowScale, LargestFactorThatFitsTheDesktop) {
+  EXPECT_EQ(fittingScale(1920, 1080), 2);
+  EXPECT_EQ(fittingScale(2560, 1440), 3);
+  EXPECT_EQ(fittingScale(3840, 2160), 5);
+  EXPECT_EQ(fittingScale(1024, 768), 1);  // 1024 x 768 would leave no room for a title bar
+  EXPECT_EQ(fittingScale(1366, 768), 1);
+  EXPECT_EQ(fittingScale(0, 0), 1);
+  EXPECT_EQ(fittingScale(100000, 100000), MaxWindowScale);
 }
 
 }  // namespace

@@ -33,12 +33,53 @@ TEST(StartUp, MissingDifficultyCampaignIsReportedBeforeAnyWindow) {
   cli::ScratchDir dir;
   cli::RunResult r = cli::runQuib(dir.path, {}, "", /*noInput=*/true);
   EXPECT_EQ(r.status, 1);
-  EXPECT_EQ(r.out + r.err, "Required level data missing or corrupt.\n");
+  EXPECT_EQ(r.out, "Required level data missing or corrupt.\n");
+  // One line on standard error says where the game looked and for what.
+  EXPECT_EQ(r.err.find("quib: searched " + dir.path.string() + "/, /usr/share/quib/"), 0u) << r.err;
+  EXPECT_NE(r.err.find("not found: BEGINNER EASY INTERMEDIATE HARD MASTER\n"), std::string::npos) << r.err;
   // The editor needs no campaigns on the search path.
   r = cli::runQuib(dir.path, {"-Efoo", "-L3"}, "", /*noInput=*/true);
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.out + r.err, "Unable to create window.\n");
   EXPECT_TRUE(dir.entries().empty());
+}
+
+// The player's own folder is the third place searched: $XDG_DATA_HOME/quib/
+// when that is an absolute path, else ~/.local/share/quib/.
+TEST(StartUp, CampaignsAreFoundInThePlayersOwnFolder) {
+  cli::ScratchDir empty, home;
+  const cli::fs::path xdg = home.path / "xdg";
+  cli::fs::create_directories(xdg / "quib");
+  cli::fs::create_directories(home.path / ".local/share/quib");
+  writeDifficultyHeaders(xdg / "quib");
+  for (const char* name : {"BEGINNER", "HARD"})
+    std::ofstream(home.path / ".local/share/quib" / (std::string("quib_") + name + ".qbf"))
+        << "name " << name << "\ndesc d\nlevels 0\nlives 0\n";
+  struct Case {
+    const char* xdgDataHome;  // nullptr: unset
+    const char* expectedOut;
+    std::string expectedFolder;
+  };
+  const Case cases[] = {
+      {xdg.c_str(), "Unable to create window.\n", ""},
+      {nullptr, "Required level data missing or corrupt.\n", (home.path / ".local/share/quib/").string()},
+      {"relative/ignored", "Required level data missing or corrupt.\n", (home.path / ".local/share/quib/").string()},
+  };
+  const std::string savedHome = getenv("HOME") ? getenv("HOME") : "";
+  const char* savedXdg = getenv("XDG_DATA_HOME");
+  const std::string savedXdgText = savedXdg ? savedXdg : "";
+  setenv("HOME", home.path.c_str(), 1);
+  for (const Case& c : cases) {
+    if (c.xdgDataHome) setenv("XDG_DATA_HOME", c.xdgDataHome, 1); else unsetenv("XDG_DATA_HOME");
+    cli::RunResult r = cli::runQuib(empty.path, {}, "", /*noInput=*/true);
+    EXPECT_EQ(r.out, c.expectedOut) << (c.xdgDataHome ? c.xdgDataHome : "unset");
+    if (!c.expectedFolder.empty()) {
+      EXPECT_NE(r.err.find(" and " + c.expectedFolder + " for quib*.qbf;"), std::string::npos) << r.err;
+      EXPECT_NE(r.err.find("not found: EASY INTERMEDIATE MASTER\n"), std::string::npos) << r.err;
+    }
+  }
+  setenv("HOME", savedHome.c_str(), 1);
+  if (savedXdg) setenv("XDG_DATA_HOME", savedXdgText.c_str(), 1); else unsetenv("XDG_DATA_HOME");
 }
 
 }  // namespace

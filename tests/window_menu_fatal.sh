@@ -20,8 +20,10 @@ campaign quib_hard.qbf HARD 1
 # MASTER missing: the message comes before any window is opened. Without
 # a display the window could not open at all, so getting this message (and
 # not the window's) shows that the check comes first.
-OUT=$(cd "$WORK" && env -u DISPLAY "$QUIB" 2>&1); STATUS=$?
+# Standard error names the folders searched and the campaign not found.
+OUT=$(cd "$WORK" && env -u DISPLAY "$QUIB" 2>"$WORK/err"); STATUS=$?
 [ "$OUT" = "$MESSAGE" ] && [ "$STATUS" = 1 ] || fail "without a display: '$OUT', exit code $STATUS"
+grep -q "^quib: searched $WORK/, .*not found: MASTER$" "$WORK/err" || fail "standard error: $(cat "$WORK/err")"
 # The editor needs no campaigns: no search, so the window step is reached.
 OUT=$(cd "$WORK" && env -u DISPLAY "$QUIB" -Equib_any.qbf 2>&1)
 [ "$OUT" = "Unable to create window." ] || fail "the editor searched for campaigns: '$OUT'"

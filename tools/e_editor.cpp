@@ -72,9 +72,7 @@ int runEditor(const char* fileName, int32_t firstLevel) {
 
   for (;;) {
     drawEditorFrame(backBuffer, state);
-    acquire_screen();
-    blit(backBuffer, screen, 0, 0, 0, 0, ScreenWidth, ScreenHeight);
-    release_screen();
+    showPicture(backBuffer);
     // The counter drives the animation, which wants it non-negative.
     state.frame = state.frame < std::numeric_limits<int32_t>::max() ? state.frame + 1 : 0;
 

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Redraws the game's icon with the game's own pieces: the hicolor PNG icons
+# of the desktop entry (desktop/icons/quib-N.png, N = 48, 64, 128, 256) and
+# the window icon compiled into the game (shell/quib_icon.xpm).
+#
+#   bash scripts/icons/make.sh
+#
+# Builds the drawing program in build/ (headless: no display needed) and
+# needs ImageMagick's convert.
+set -euo pipefail
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
+BUILD="$ROOT/build"
+OUT="$(mktemp -d)"
+trap 'rm -rf "$OUT"' EXIT
+
+cmake -S "$ROOT" -B "$BUILD" >/dev/null
+cmake --build "$BUILD" --target quib-icons -j2 >/dev/null
+"$BUILD/quib-icons" "$OUT"
+
+mkdir -p "$ROOT/desktop/icons"
+# -strip leaves out the time stamps, so an unchanged icon gives the same file.
+for n in 64 128 256; do
+  convert "$OUT/quib-$n.bmp" -strip "$ROOT/desktop/icons/quib-$n.png"
+done
+convert "$OUT/quib-96.bmp" -filter Box -resize 48x48 -strip "$ROOT/desktop/icons/quib-48.png"
+cp "$OUT/quib_icon.xpm" "$ROOT/shell/quib_icon.xpm"
+echo "icons written to desktop/icons/ and shell/quib_icon.xpm"
