@@ -321,8 +321,12 @@ int reportCommand(int argc, char** argv) {
   if (onlySlot > 0) return 0;
   std::printf("Across the campaigns given:\n");
   bool rising = true;
-  for (size_t i = 1; i < pressMedians.size(); ++i) rising &= pressMedians[i] > pressMedians[i - 1];
-  if (pressMedians.size() > 1) verdict(rising, "median presses rise campaign to campaign", "");
+  std::string medians = fmt("%.1f", pressMedians[0]);
+  for (size_t i = 1; i < pressMedians.size(); ++i) {
+    rising &= pressMedians[i] > pressMedians[i - 1];
+    medians += fmt(", %.1f", pressMedians[i]);
+  }
+  if (pressMedians.size() > 1) verdict(rising, "median presses rise campaign to campaign", medians);
   int repeats = 0;
   for (size_t i = 0; i < boards.size(); ++i)
     for (size_t j = i + 1; j < boards.size(); ++j) {
