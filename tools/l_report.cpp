@@ -20,9 +20,9 @@ namespace {
 // of a press is the largest m such that moving that press alone by every
 // shift from -m to +m still wins (capped at MarginCap); a level's margin is
 // that of its tightest press. The random share is the part of N scripts
-// (-n, default 200) that win: each has 1 to 4 presses, each press one of the five keys
-// held for one frame at a frame drawn uniformly from 1 to 30 x limit, drawn
-// from a generator seeded alike for every level.
+// (-n, default 200) that win: each has 1 to 4 presses, each press one of the
+// five keys held for one frame at a frame drawn uniformly from 1 to
+// 30 x limit, drawn from a generator seeded alike for every level.
 constexpr int MarginCap = 15;
 constexpr unsigned RandomSeed = 20261207;
 

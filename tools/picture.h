@@ -12,5 +12,6 @@ struct BITMAP;
 int pictureWidth(const Level& level);
 int pictureHeight(const Level& level);
 
-// Clears bmp to black and draws the picture at its top left corner.
+// Clears bmp to black and draws the picture at its top left corner. Sets
+// up the simulation's play state for the level to place the ball.
 void drawLevelPicture(const Level& level, BITMAP* bmp);
