@@ -1,0 +1,351 @@
+// Level workbench: the report, the measures of every level of a campaign
+// and the campaign's medians, checked against the difficulty targets of the
+// five shipped campaigns. It prints markdown.
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <random>
+#include <set>
+#include <tuple>
+
+#include "tools/l_lab.h"
+
+namespace {
+
+// A press is a run of consecutive frames that hold any key. The timing margin
+// of a press is the largest m such that moving that press alone by every
+// shift from -m to +m still wins (capped at MarginCap); a level's margin is
+// that of its tightest press. The random share is the part of N scripts
+// (-n, default 200) that win: each has 1 to 4 presses, each press one of the
+// five keys held for one frame at a frame drawn uniformly from 1 to
+// 30 x limit, drawn from a generator seeded alike for every level.
+constexpr int MarginCap = 15;
+constexpr unsigned RandomSeed = 20261207;
+
+struct Run {
+  int first, last;  // frames
+};
+
+std::vector<Run> pressRuns(const Script& s) {
+  std::map<int, unsigned> bits;
+  for (const InputPress& p : s)
+    if (p.keys) bits[p.frame] |= p.keys;
+  std::vector<Run> runs;
+  for (const auto& [frame, b] : bits) {
+    (void)b;
+    if (!runs.empty() && runs.back().last == frame - 1) runs.back().last = frame;
+    else runs.push_back(Run{frame, frame});
+  }
+  return runs;
+}
+
+// The script with the frames of one run moved by `shift`.
+bool shiftRun(const Script& s, const Run& r, int shift, Script& out) {
+  out.clear();
+  for (const InputPress& p : s) {
+    if (p.frame >= r.first && p.frame <= r.last) {
+      if (p.frame + shift < 1) return false;
+      out.push_back(InputPress{p.frame + shift, p.keys});
+    } else {
+      out.push_back(p);
+    }
+  }
+  return true;
+}
+
+int pressMargin(const Level& level, const Script& s, const Run& r) {
+  int side[2] = {0, 0};
+  for (int dir = 0; dir < 2; ++dir) {
+    Script t;
+    for (int d = 1; d <= MarginCap; ++d) {
+      if (!shiftRun(s, r, dir == 0 ? -d : d, t) || playScript(level, t, 0).result != Exited) break;
+      side[dir] = d;
+    }
+  }
+  return std::min(side[0], side[1]);
+}
+
+double randomShare(const Level& level, int scripts) {
+  std::mt19937 rng(RandomSeed);
+  const int frames = std::max(1, 30 * level.limit);
+  int wins = 0;
+  for (int i = 0; i < scripts; ++i) {
+    Script s;
+    const int n = 1 + static_cast<int>(rng() % 4);
+    for (int k = 0; k < n; ++k) {
+      const int frame = 1 + static_cast<int>(rng() % static_cast<unsigned>(frames));
+      s.push_back(InputPress{frame, 1u << (rng() % KeyCount)});
+    }
+    wins += playScript(level, s, 0).result == Exited;
+  }
+  return scripts > 0 ? 100.0 * wins / scripts : 0.0;
+}
+
+struct LevelMeasure {
+  int slot;
+  int force, kinds[4];  // attractors, repellers, clockwise, anticlockwise
+  int coins, hazards, ballSize;
+  bool sizeClash;  // a coin and a hazard of the same size
+  bool solved, idleWins, usesFlip;
+  int presses, margin;
+  double timeLeft, random;
+  std::string idea;
+};
+
+// A board as a player sees it, sizes aside: for telling repeated boards apart.
+struct Board {
+  std::string where;
+  int width, height;
+  std::set<std::tuple<int, int, int>> pieces;
+};
+
+double median(std::vector<double> v) {
+  if (v.empty()) return 0;
+  std::sort(v.begin(), v.end());
+  const size_t n = v.size();
+  return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+struct Targets {
+  const char* name;
+  double force;       // least median force pieces
+  bool kinds, flip;   // every force kind in 3 levels; FLIP in a quarter of the replays
+  double randomLeast, randomMost;
+  double pressesLeast;
+  int margin;
+};
+
+const Targets targetTable[] = {
+    {"BEGINNER", 0, false, false, 20, 100, 0, 10},  {"EASY", 2, false, false, 0, 100, 0, 10},
+    {"INTERMEDIATE", 3, true, true, 0, 100, 0, 6}, {"HARD", 4, true, true, 0, 2, 0, 3},
+    {"MASTER", 5, true, true, 0, 2, 6, 3},
+};
+
+int failures = 0;
+
+void verdict(bool ok, const char* what, const std::string& detail) {
+  std::printf("- %-4s %-44s %s\n", ok ? "ok" : "MISS", what, detail.c_str());
+  failures += !ok;
+}
+
+// The level's idea: the first line of its solution file when that is a
+// comment, as a table cell ('|' would end the cell).
+std::string ideaOf(const std::string& solution) {
+  std::ifstream in(solution);
+  std::string first, idea;
+  if (!std::getline(in, first) || first.rfind("# ", 0) != 0) return idea;
+  if (!first.empty() && first.back() == '\r') first.pop_back();
+  for (char c : first.substr(2)) {
+    if (c == '|') idea += '\\';
+    idea += c;
+  }
+  return idea;
+}
+
+// Where the solutions of a campaign file are: the folder given with -d; by
+// default tests/solutions when it exists (a source tree), else the folder
+// of the campaign file.
+std::string solutionFolder(const std::string& given, const std::string& campaignPath) {
+  if (!given.empty()) return given;
+  if (std::filesystem::is_directory("tests/solutions")) return "tests/solutions";
+  const size_t slash = campaignPath.find_last_of('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : campaignPath.substr(0, slash);
+}
+
+std::string fmt(const char* f, double v) {
+  char b[64];
+  std::snprintf(b, sizeof b, f, v);
+  return b;
+}
+
+// Measures one campaign file; returns its median presses (for the rise
+// from campaign to campaign) or -1 when the file cannot be read or has no
+// playable level to measure.
+double reportCampaign(const std::string& path, const std::string& givenDir, int onlySlot, int scripts,
+                      std::vector<Board>& boards) {
+  if (loadCampaign(path.c_str()) != 0) return -1;
+  const std::string solutionDir = solutionFolder(givenDir, path);
+  const std::string base = path.substr(path.find_last_of('/') + 1);
+  std::printf("## %s: %s\n\n", campaign.name, campaign.desc);
+  std::printf("| # | force A/R/C/W | coins | hazards | ball | presses | FLIP | time left | margin | random | idea |\n");
+  std::printf("|---|---|---|---|---|---|---|---|---|---|---|\n");
+  std::vector<LevelMeasure> all;
+  int playable = 0;
+  for (int slot = 1; slot <= campaign.levelCount; ++slot) {
+    const Level& level = campaign.level[slot - 1];
+    if (validateLevel(level) != 0) continue;
+    ++playable;
+    Board board{base + " " + std::to_string(slot), level.width, level.height, {}};
+    LevelMeasure m{};
+    m.slot = slot;
+    std::set<uint32_t> coinSizes, hazardSizes;
+    for (int x = 0; x < usedColumns(level); ++x)
+      for (int y = 0; y < usedRows(level); ++y) {
+        const Cell& c = level.cell[x][y];
+        if (c.kind != Empty) board.pieces.insert({x, y, c.kind});
+        if (c.kind >= Attractor && c.kind <= SpinnerCCW) ++m.force, ++m.kinds[c.kind - Attractor];
+        if (c.kind == Coin) ++m.coins, coinSizes.insert(c.size);
+        if (c.kind == Hazard) ++m.hazards, hazardSizes.insert(c.size);
+        if (c.kind == Start) m.ballSize = static_cast<int>(c.size);
+      }
+    for (uint32_t size : coinSizes) m.sizeClash |= hazardSizes.count(size) > 0;
+    boards.push_back(board);
+    if (onlySlot > 0 && slot != onlySlot) continue;
+
+    const std::string solution = solutionDir + "/" + base + "." + std::to_string(slot) + ".txt";
+    Script s;
+    if (!std::filesystem::exists(solution)) {
+      m.idea = "(no solution " + solution + ")";
+    } else if (!readScript(solution.c_str(), s)) {
+      m.idea = "(unreadable solution " + solution + ")";
+    } else {
+      m.idea = ideaOf(solution);
+      const Outcome o = playScript(level, s, 0);
+      m.solved = o.result == Exited;
+      m.timeLeft = o.timeLeft;
+      const std::vector<Run> runs = pressRuns(s);
+      m.presses = static_cast<int>(runs.size());
+      for (const InputPress& p : s) m.usesFlip |= (p.keys & HoldFlip) != 0;
+      m.margin = MarginCap;
+      if (m.solved)
+        for (const Run& r : runs) m.margin = std::min(m.margin, pressMargin(level, s, r));
+      else
+        m.margin = 0;
+    }
+    m.idleWins = playScript(level, {}, 0).result == Exited;
+    m.random = randomShare(level, scripts);
+    all.push_back(m);
+    std::printf("| %d | %d %d/%d/%d/%d | %d | %d | %d%s | %d | %s | %s | %d | %.1f%% | %s%s%s |\n", slot, m.force,
+                m.kinds[0], m.kinds[1], m.kinds[2], m.kinds[3], m.coins, m.hazards, m.ballSize,
+                m.sizeClash ? " (coin=hazard size)" : "", m.presses, m.usesFlip ? "yes" : "no",
+                m.solved ? fmt("%.1f s", m.timeLeft).c_str() : "NOT WON", m.margin, m.random,
+                m.idleWins ? "WON WITH NO KEY: " : "", m.idea.c_str(), "");
+    std::fflush(stdout);
+  }
+  if (all.empty()) {
+    if (onlySlot > 0) fail("level %d is not a playable level of %s", onlySlot, path.c_str());
+    else fail("%s has no playable level", path.c_str());
+    return -1;
+  }
+
+  std::vector<double> force, presses, random, timeLeft, margin;
+  int kindLevels[4] = {0, 0, 0, 0}, flips = 0, unsolved = 0, idle = 0, smallBall = 0, clash = 0;
+  for (const LevelMeasure& m : all) {
+    force.push_back(m.force);
+    presses.push_back(m.presses);
+    random.push_back(m.random);
+    timeLeft.push_back(m.timeLeft);
+    margin.push_back(m.margin);
+    for (int k = 0; k < 4; ++k) kindLevels[k] += m.kinds[k] > 0;
+    flips += m.usesFlip;
+    unsolved += !m.solved;
+    idle += m.idleWins;
+    smallBall += m.ballSize < 1;
+    clash += m.sizeClash;
+  }
+  const double n = static_cast<double>(all.size());
+  std::printf("\nMedians: force pieces %.1f, presses %.1f, random share %.1f%%, time left %.1f s, margin %.1f. "
+              "Least time left %.1f s, least margin %.0f. Levels with attractors %d, repellers %d, clockwise "
+              "spinners %d, anticlockwise spinners %d; replays using FLIP %d of %d.\n\n",
+              median(force), median(presses), median(random), median(timeLeft), median(margin),
+              *std::min_element(timeLeft.begin(), timeLeft.end()), *std::min_element(margin.begin(), margin.end()),
+              kindLevels[0], kindLevels[1], kindLevels[2], kindLevels[3], flips, static_cast<int>(n));
+
+  if (onlySlot > 0) return median(presses);
+  const Targets* t = nullptr;
+  for (const Targets& c : targetTable)
+    if (std::strcmp(c.name, campaign.name) == 0) t = &c;
+  std::printf("Targets:\n");
+  verdict(std::strlen(campaign.desc) <= 64, "description fits the title screen (64)",
+          std::to_string(std::strlen(campaign.desc)) + " characters");
+  verdict(campaign.levels == playable, "\"levels\" counts the playable levels",
+          std::to_string(campaign.levels) + " of " + std::to_string(playable));
+  verdict(unsolved == 0, "every stored replay wins", std::to_string(unsolved) + " do not");
+  verdict(idle == 0, "no level is won with no key", std::to_string(idle) + " are");
+  verdict(*std::min_element(timeLeft.begin(), timeLeft.end()) >= 2.0, "time left at the exit >= 2 s",
+          fmt("least %.1f s", *std::min_element(timeLeft.begin(), timeLeft.end())));
+  verdict(smallBall == 0, "ball at least size 1", std::to_string(smallBall) + " levels fly a size-0 ball");
+  verdict(clash == 0, "coins and hazards of different sizes", std::to_string(clash) + " levels mix them");
+  if (t) {
+    verdict(playable >= 20, "at least 20 levels", std::to_string(playable));
+    verdict(median(force) >= t->force, "median force pieces", fmt("%.1f", median(force)) + fmt(" (>= %.0f)", t->force));
+    if (t->kinds)
+      verdict(*std::min_element(kindLevels, kindLevels + 4) >= 3, "every force kind in 3 levels",
+              std::to_string(kindLevels[0]) + "/" + std::to_string(kindLevels[1]) + "/" +
+                  std::to_string(kindLevels[2]) + "/" + std::to_string(kindLevels[3]));
+    if (t->flip) verdict(4 * flips >= n, "FLIP in a quarter of the replays", std::to_string(flips) + " of " + fmt("%.0f", n));
+    verdict(median(random) >= t->randomLeast && median(random) <= t->randomMost, "median random share",
+            fmt("%.1f%%", median(random)) + fmt(" (%.0f..", t->randomLeast) + fmt("%.0f%%)", t->randomMost));
+    if (t->pressesLeast > 0)
+      verdict(median(presses) >= t->pressesLeast, "median presses", fmt("%.1f", median(presses)));
+    verdict(*std::min_element(margin.begin(), margin.end()) >= t->margin, "timing margin of every press",
+            fmt("least %.0f", *std::min_element(margin.begin(), margin.end())) + " (>= " + std::to_string(t->margin) + ")");
+  }
+  std::printf("\n");
+  return median(presses);
+}
+
+}  // namespace
+
+// report [-d DIR] [-n SCRIPTS] [-l SLOT] CAMPAIGN...
+int reportCommand(int argc, char** argv) {
+  std::string solutionDir;
+  int onlySlot = 0, scripts = 200;
+  std::vector<std::string> files;
+  for (int i = 1; i < argc; ++i) {
+    const std::string a = argv[i];
+    bool ok = true;
+    if (a == "-d") {
+      if (i + 1 >= argc) return fail("-d needs a folder");
+      solutionDir = argv[++i];
+    } else if (a == "-n") ok = intOption(argc, argv, i, 0, scripts);
+    else if (a == "-l") ok = intOption(argc, argv, i, 1, onlySlot);
+    else if (a.size() > 1 && a[0] == '-') return fail("report has no option %s", argv[i]);
+    else files.push_back(a);
+    if (!ok) return 1;
+  }
+  if (files.empty()) return fail("report needs a campaign file");
+  useScriptKeys();
+  std::vector<Board> boards;
+  std::vector<double> pressMedians;
+  for (const std::string& f : files) {
+    const double m = reportCampaign(f, solutionDir, onlySlot, scripts, boards);
+    if (m < 0) return 1;
+    pressMedians.push_back(m);
+  }
+  if (onlySlot > 0) return 0;
+  std::printf("Across the campaigns given:\n");
+  bool rising = true;
+  std::string medians = fmt("%.1f", pressMedians[0]);
+  for (size_t i = 1; i < pressMedians.size(); ++i) {
+    rising &= pressMedians[i] > pressMedians[i - 1];
+    medians += fmt(", %.1f", pressMedians[i]);
+  }
+  if (pressMedians.size() > 1) verdict(rising, "median presses rise campaign to campaign", medians);
+  int repeats = 0;
+  for (size_t i = 0; i < boards.size(); ++i)
+    for (size_t j = i + 1; j < boards.size(); ++j) {
+      const Board &a = boards[i], &b = boards[j];
+      // The same pieces in the same places, anywhere on the board, or nearly
+      // so: one board holding at least four fifths of the other's pieces.
+      size_t common = 0;
+      for (int dx = -MaxWidth + 1; dx < MaxWidth; ++dx)
+        for (int dy = -MaxHeight + 1; dy < MaxHeight; ++dy) {
+          size_t c = 0;
+          for (const auto& [x, y, k] : a.pieces) c += b.pieces.count({x + dx, y + dy, k});
+          common = std::max(common, c);
+        }
+      const size_t fewer = std::min(a.pieces.size(), b.pieces.size());
+      const bool same = (common == a.pieces.size() && common == b.pieces.size()) ||
+                        (fewer >= 4 && common * 5 >= fewer * 4);
+      if (same) std::printf("- alike: %s and %s\n", a.where.c_str(), b.where.c_str());
+      repeats += same;
+    }
+  verdict(repeats == 0, "no board used twice", std::to_string(repeats) + " pairs");
+  return failures ? 2 : 0;
+}
