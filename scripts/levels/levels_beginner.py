@@ -91,13 +91,13 @@ _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _
-_  _  _  +1 _  _  _  _  _  _  _  _
+_  _  _  _  +1 _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _
-_  _  _  _  _  _  *3 _  _  _  _  _
+_  _  _  _  *3 _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  .1 _
-""", 9, 5, "BBBB", "The attractor pulls the ball off the floor: NUDGE left and let it lift you into the exit.", """
-42 left
+""", 8, 4, "BBBB", "The attractor pulls the ball off the floor: NUDGE left and let it lift you into the exit.", """
+25 left
 """),
     L("""
 _  _  _  _  _  _  _  _  _  _  _
