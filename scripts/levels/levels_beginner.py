@@ -268,12 +268,12 @@ _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _
 _  -1 _  .1 _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _
-_  _  _  _  _  _  _  +0 _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _
-_  _  _  _  _  _  _  _  _  _  _  *3
 _  _  _  _  _  _  _  _  _  _  _  _
-""", 9, 5, "BBBB", "The repeller sends you off: NUDGE down as you near the attractor and its pull swings you to the exit.", """
-50 down
+_  _  _  _  _  _  _  _  _  _  *3 _
+_  _  _  _  _  _  _  +1 _  _  *3 _
+""", 9, 5, "BBBB", "The repeller sends you off: NUDGE down once you pass the attractor and its pull curls you into the exit.", """
+56 down
 """),
     L("""
 _  _  _  _  -2 _  _  _  _
