@@ -10,7 +10,7 @@ _  _  _  _  _  _  _  _  _  _  _  _
 _  .1 _  _  _  _  _  _  _  _  *2 _
 _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _
-""", 9, 5, "BBBB", "One NUDGE to the right and the ball drifts all the way to the exit.", """
+""", 9, 4, "BBBB", "One NUDGE to the right and the ball drifts all the way to the exit.", """
 20 right
 """),
     L("""
@@ -23,7 +23,7 @@ _  _  _  _  _  _  _
 _  _  _  _  _  _  _
 _  _  _  *3 _  _  _
 _  _  _  _  _  _  _
-""", 7, 4, "BBBB", "The exit ring can lie any way: NUDGE down to reach it.", """
+""", 7, 3, "BBBB", "The exit ring can lie any way: NUDGE down to reach it.", """
 20 down
 """),
     L("""
@@ -31,7 +31,7 @@ _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _
 $3 $2 .1 _  _  _  _  _  _  *2 _
 _  _  _  _  _  _  _  _  _  _  _
-""", 8, 4, "BBBB", "Coins are a bonus, big ones most: NUDGE left for them and the edge bounces you back to the exit.", """
+""", 8, 2, "BBBB", "Coins are a bonus, big ones most: NUDGE left for them and the edge bounces you back to the exit.", """
 20 left
 """),
     L("""
@@ -41,7 +41,7 @@ _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _
 _  *3 _  _  _  _  _  _  _  _  _  _
-""", 12, 6, "BBBB", "Small coins count too: sweep the row, then NUDGE down and let the edges bounce you to the exit.", """
+""", 12, 3, "BBBB", "Small coins count too: sweep the row, then NUDGE down and let the edges bounce you to the exit.", """
 15 right
 68 down
 """),
@@ -52,7 +52,7 @@ _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _
 _  .1 _  _  _  _  _  _  *3 _
 _  _  _  _  _  _  _  _  _  _
-""", 7, 4, "BBDB", "The red edge below is deadly: NUDGE right along it, never down.", """
+""", 7, 2, "BBDB", "The red edge below is deadly: NUDGE right along it, never down.", """
 20 right
 """),
     L("""
@@ -60,7 +60,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _
 $1 .1 _  _  _  _  _  _  _  _  _  *3 _  $1
 _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 7, 4, "DWDW", "The side edges wrap: NUDGE left, out one side and in the other, next to the exit.", """
+""", 7, 3, "DWDW", "The side edges wrap: NUDGE left, out one side and in the other, next to the exit.", """
 20 left
 """),
     L("""
@@ -73,7 +73,7 @@ _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _
 _  _  _  *3 _  _  _  _
 _  _  _  $0 _  _  _  _
-""", 7, 4, "WDWD", "Top and bottom wrap too: NUDGE up for the coins and come round from below to the exit.", """
+""", 7, 3, "WDWD", "Top and bottom wrap too: NUDGE up for the coins and come round from below to the exit.", """
 20 up
 """),
     L("""
@@ -107,7 +107,7 @@ _  _  _  _  _  _  _  _  .1 _  _
 _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  -2 _  _  _  _  _
-""", 8, 4, "BBBB", "The repeller below pushes the ball away: NUDGE left and it arcs you up and over to the exit.", """
+""", 8, 3, "BBBB", "The repeller below pushes the ball away: NUDGE left and it arcs you up and over to the exit.", """
 21 left
 """),
     L("""
@@ -130,7 +130,7 @@ _  .1 _  _  _  >1 _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _
-""", 9, 5, "BBBB", "The clockwise spinner lifts the ball: NUDGE right and it carries you up and over to the exit.", """
+""", 9, 4, "BBBB", "The clockwise spinner lifts the ball: NUDGE right and it carries you up and over to the exit.", """
 20 right
 """),
     L("""
@@ -143,7 +143,7 @@ _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  .1 _
 _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _
-""", 9, 5, "BBBB", "The anticlockwise spinner swings the ball up and round to the left: NUDGE right to join its swing.", """
+""", 9, 4, "BBBB", "The anticlockwise spinner swings the ball up and round to the left: NUDGE right to join its swing.", """
 20 right
 """),
     L("""
@@ -172,7 +172,7 @@ _  _  _  !1 !1 !1 _  !1 !1 !1 _  _  _
 _  .1 _  _  $2 _  _  _  $3 _  _  *3 _
 _  _  _  !1 !1 !1 _  !1 !1 !1 _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 8, 4, "BBBB", "Coins lie between the hazards: NUDGE right down the middle and touch neither side.", """
+""", 8, 3, "BBBB", "Coins lie between the hazards: NUDGE right down the middle and touch neither side.", """
 20 right
 """),
     L("""
@@ -184,7 +184,7 @@ _  _  _  _  _  >2 _  _  _  _  _
 _  .1 _  _  _  _  _  _  _  *3 _
 _  _  _  _  _  !1 _  _  _  _  _
 _  _  _  _  _  !1 _  _  _  _  _
-""", 9, 5, "BBBB", "Hazards block the low road: NUDGE right and the clockwise spinner carries you over them.", """
+""", 9, 4, "BBBB", "Hazards block the low road: NUDGE right and the clockwise spinner carries you over them.", """
 20 right
 """),
     L("""
@@ -195,7 +195,7 @@ _  _  _  _  _  _  <1 _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _
 _  *3 _  .1 _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  $2 _  $2 _  _
-""", 9, 5, "BWBW", "Under the anticlockwise spinner a current runs right: ride it out of the edge and in by the exit.", """
+""", 9, 4, "BWBW", "Under the anticlockwise spinner a current runs right: ride it out of the edge and in by the exit.", """
 20 right
 """),
     L("""
@@ -207,7 +207,7 @@ _  _  _  _  _  _  _  _  *3 _  _
 _  _  _  _  _  _  _  _  _  _  _
 _  _  _  >1 _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _
-""", 8, 4, "BDBB", "Drop onto the clockwise spinner and it flings you round to the exit; the right edge is deadly.", """
+""", 8, 3, "BDBB", "Drop onto the clockwise spinner and it flings you round to the exit; the right edge is deadly.", """
 25 down
 """),
     L("""
@@ -218,7 +218,7 @@ _  _  .1 _  _  _  _  *2 _  -2 _
 _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _
-""", 9, 5, "BBBB", "The repeller keeps you off the exit: FLIP makes it an attractor that pulls you straight in.", """
+""", 9, 2, "BBBB", "The repeller keeps you off the exit: FLIP makes it an attractor that pulls you straight in.", """
 20 flip
 """),
     L("""
@@ -234,7 +234,7 @@ _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  *3  _
 _  _  _  _  _  _  _  _  _  _  _  _
-""", 11, 5, "BBBB", "The attractor is pulling you in: FLIP turns it into a repeller that shoots you to the exit.", """
+""", 11, 2, "BBBB", "The attractor is pulling you in: FLIP turns it into a repeller that shoots you to the exit.", """
 20 flip
 """),
     L("""
@@ -247,7 +247,7 @@ _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  .1 _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _
-""", 9, 5, "BBBB", "The spinners stir a current that pins you to the floor: FLIP reverses it to carry you up.", """
+""", 9, 2, "BBBB", "The spinners stir a current that pins you to the floor: FLIP reverses it to carry you up.", """
 20 flip
 """),
     L("""
@@ -272,7 +272,7 @@ _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  *3 _
 _  _  _  _  _  _  _  +1 _  _  *3 _
-""", 9, 5, "BBBB", "The repeller sends you off: NUDGE down once you pass the attractor and its pull curls you into the exit.", """
+""", 9, 4, "BBBB", "The repeller sends you off: NUDGE down once you pass the attractor and its pull curls you into the exit.", """
 56 down
 """),
     L("""
