@@ -14,7 +14,7 @@ set(QUIB_DOC_DIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/quib)
 set(QUIB_MAINTAINER "QUIB maintainers <maintainers@users.noreply.c-seed-4257a566.example>"
     CACHE STRING "Maintainer named in the Debian package")
 
-install(TARGETS quib quib-replay RUNTIME DESTINATION ${QUIB_GAMES_DIR})
+install(TARGETS quib quib-replay quib-lab RUNTIME DESTINATION ${QUIB_GAMES_DIR})
 
 file(GLOB QUIB_SHIPPED_CAMPAIGNS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/campaigns/quib*.qbf)
 install(FILES ${QUIB_SHIPPED_CAMPAIGNS} DESTINATION ${QUIB_CAMPAIGN_DIR})
@@ -22,7 +22,7 @@ install(FILES ${QUIB_SHIPPED_CAMPAIGNS} DESTINATION ${QUIB_CAMPAIGN_DIR})
 # Manual pages and the package's changelog go compressed, as Debian wants
 # them; -n leaves the time stamp out so the files do not change with it.
 set(QUIB_COMPRESSED)
-foreach(source man/quib.6 man/quib-replay.6 packaging/changelog.Debian)
+foreach(source man/quib.6 man/quib-replay.6 man/quib-lab.6 packaging/changelog.Debian)
   get_filename_component(name ${source} NAME)
   set(compressed ${CMAKE_BINARY_DIR}/packaging/${name}.gz)
   add_custom_command(OUTPUT ${compressed}
@@ -33,6 +33,7 @@ foreach(source man/quib.6 man/quib-replay.6 packaging/changelog.Debian)
 endforeach()
 add_custom_target(quib_compressed_docs ALL DEPENDS ${QUIB_COMPRESSED})
 install(FILES ${CMAKE_BINARY_DIR}/packaging/quib.6.gz ${CMAKE_BINARY_DIR}/packaging/quib-replay.6.gz
+              ${CMAKE_BINARY_DIR}/packaging/quib-lab.6.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 install(FILES ${CMAKE_BINARY_DIR}/packaging/changelog.Debian.gz ${CMAKE_SOURCE_DIR}/packaging/copyright
         DESTINATION ${QUIB_DOC_DIR})

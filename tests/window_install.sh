@@ -29,7 +29,8 @@ mkdir -p "$ROOT/var/lib/dpkg/info" "$ROOT/var/lib/dpkg/updates"
 touch "$ROOT/var/lib/dpkg/status"
 # The libraries the package depends on are the machine's, not the root's.
 dpkg --root="$ROOT" --force-depends -i "$DEB" >"$WORK/dpkg.log" 2>&1 || fail "dpkg -i: $(cat "$WORK/dpkg.log")"
-for file in usr/games/quib usr/games/quib-replay usr/share/man/man6/quib.6.gz usr/share/man/man6/quib-replay.6.gz \
+for file in usr/games/quib usr/games/quib-replay usr/games/quib-lab usr/share/man/man6/quib.6.gz \
+  usr/share/man/man6/quib-replay.6.gz usr/share/man/man6/quib-lab.6.gz \
   usr/share/applications/studio.quib.quib.desktop usr/share/metainfo/studio.quib.quib.metainfo.xml \
   usr/share/icons/hicolor/{48x48,64x64,128x128,256x256}/apps/quib.png \
   usr/share/quib/quib_{beginner,easy,intermediate,hard,master,first_steps}.qbf; do
