@@ -35,17 +35,6 @@ _  _  _  _  _  _  _  _  _  _  _
 20 left
 """),
     L("""
-_  _  _  _  _  _  _  _  _  _  _  _
-_  .1 $0 $1 _  $0 $1 _  _  _  _  _
-_  _  _  _  _  _  _  _  _  _  _  _
-_  _  _  _  _  _  _  _  _  _  _  _
-_  _  _  _  _  _  _  _  _  _  _  _
-_  *3 _  _  _  _  _  _  _  _  _  _
-""", 12, 3, "BBBB", "Small coins count too: sweep the row, then NUDGE down and let the edges bounce you to the exit.", """
-15 right
-68 down
-"""),
-    L("""
 _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _
@@ -108,7 +97,7 @@ _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  -2 _  _  _  _  _
 """, 8, 3, "BBBB", "The repeller below pushes the ball away: NUDGE left and it arcs you up and over to the exit.", """
-21 left
+18 left
 """),
     L("""
 _  _  _  _  _  _  _  _  _  _  _  _  _
@@ -249,6 +238,15 @@ _  _  _  _  _  .1 _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _
 """, 9, 2, "BBBB", "The spinners stir a current that pins you to the floor: FLIP reverses it to carry you up.", """
 20 flip
+"""),
+    L("""
+_  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
+_  +1 _  _  _  _  _  _  .1 _  *2 _  _  _  _  -1 _
+_  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
+""", 9, 2, "BBBB", "The attractor behind pulls and the repeller ahead pushes you back: FLIP swaps them to send you on.", """
+40 flip
 """),
     L("""
 _  _  _  _  _  _  _  _  _
