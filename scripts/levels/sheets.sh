@@ -23,11 +23,14 @@ for name in beginner easy intermediate hard master; do
   inputs=()
   while read -r picture; do
     slot=$(basename "$picture" .bmp)
-    inputs+=(-label "$((10#$slot))" "$picture")
+    # Halved, with its number written right under the board.
+    convert "$picture" -scale 50% -background '#202020' -fill white ${font:+-font "$font"} -pointsize 12 \
+      -gravity center label:"$((10#$slot))" -append "${picture%.bmp}.png"
+    inputs+=("${picture%.bmp}.png")
   done < <("$build/quib-pictures" "$repo/campaigns/quib_$name.qbf" "$work/$name")
   # -strip and no date chunks: the same campaign gives the same file.
-  montage ${font:+-font "$font"} -background '#202020' -fill white -pointsize 12 "${inputs[@]}" \
-    -scale 50% -tile 5x -geometry +6+6 miff:- |
+  montage -background '#202020' "${inputs[@]}" \
+    -tile 5x -geometry +6+6 miff:- |
     convert - -strip -colors 64 -define png:exclude-chunks=date,time "PNG8:$repo/campaigns/sheets/quib_$name.png"
   echo "campaigns/sheets/quib_$name.png"
 done
