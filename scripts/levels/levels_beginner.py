@@ -178,13 +178,13 @@ _  _  _  _  _  !1 _  _  _  _  _
 """),
     L("""
 _  _  _  _  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  <2 _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _
-_  _  _  _  _  _  <1 _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _
-_  *3 _  .1 _  _  _  _  _  _  _  _
-_  _  _  _  _  _  _  $2 _  $2 _  _
-""", 9, 4, "BWBW", "Under the anticlockwise spinner a current runs right: ride it out of the edge and in by the exit.", """
+_  _  _  _  .1 _  _  _  _  _  _  _
+_  *3 _  _  _  _  _  _  $2 _  $2 _
+""", 8, 4, "BWBW", "Under the anticlockwise spinner a current runs right: ride it out of the edge and in by the exit.", """
 20 right
 """),
     L("""
