@@ -10,7 +10,7 @@ _  _  _  _  _  _  _  _  _  _  _  _
 _  .1 _  _  _  _  _  _  _  _  *2 _
 _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _
-""", 9, 4, "BBBB", "One NUDGE to the right and the ball drifts all the way to the exit.", """
+""", 17, 12, "BBBB", "One NUDGE to the right and the ball drifts all the way to the exit.", """
 20 right
 """),
     L("""
@@ -23,7 +23,7 @@ _  _  _  _  _  _  _
 _  _  _  _  _  _  _
 _  _  _  *3 _  _  _
 _  _  _  _  _  _  _
-""", 7, 3, "BBBB", "The exit ring can lie any way: NUDGE down to reach it.", """
+""", 15, 11, "BBBB", "The exit ring can lie any way: NUDGE down to reach it.", """
 20 down
 """),
     L("""
@@ -31,7 +31,7 @@ _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _
 $3 $2 .1 _  _  _  _  _  _  *2 _
 _  _  _  _  _  _  _  _  _  _  _
-""", 8, 2, "BBBB", "Coins are a bonus, big ones most: NUDGE left for them and the edge bounces you back to the exit.", """
+""", 16, 10, "BBBB", "Coins are a bonus, big ones most: NUDGE left for them and the edge bounces you back to the exit.", """
 20 left
 """),
     L("""
@@ -41,7 +41,7 @@ _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _
 _  .1 _  _  _  _  _  _  *3 _
 _  _  _  _  _  _  _  _  _  _
-""", 7, 2, "BBDB", "The red edge below is deadly: NUDGE right along it, never down.", """
+""", 15, 10, "BBDB", "The red edge below is deadly: NUDGE right along it, never down.", """
 20 right
 """),
     L("""
@@ -49,7 +49,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _
 $1 .1 _  _  _  _  _  _  _  _  _  *3 _  $1
 _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 7, 3, "DWDW", "The side edges wrap: NUDGE left, out one side and in the other, next to the exit.", """
+""", 15, 11, "DWDW", "The side edges wrap: NUDGE left, out one side and in the other, next to the exit.", """
 20 left
 """),
     L("""
@@ -62,7 +62,7 @@ _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _
 _  _  _  *3 _  _  _  _
 _  _  _  $0 _  _  _  _
-""", 7, 3, "WDWD", "Top and bottom wrap too: NUDGE up for the coins and come round from below to the exit.", """
+""", 15, 11, "WDWD", "Top and bottom wrap too: NUDGE up for the coins and come round from below to the exit.", """
 20 up
 """),
     L("""
@@ -73,7 +73,7 @@ _  _  _  _  _  _  _  _  _
 _  +1 _  _  .1 _  _  +1 _
 _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _
-""", 8, 4, "BBBB", "Two attractors pull the ball both ways and hold it: NUDGE straight up, never sideways.", """
+""", 16, 12, "BBBB", "Two attractors pull the ball both ways and hold it: NUDGE straight up, never sideways.", """
 20 up
 """),
     L("""
@@ -85,7 +85,7 @@ _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  *3 _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  .1 _
-""", 8, 4, "BBBB", "The attractor pulls the ball off the floor: NUDGE left and let it lift you into the exit.", """
+""", 16, 12, "BBBB", "The attractor pulls the ball off the floor: NUDGE left and let it lift you into the exit.", """
 25 left
 """),
     L("""
@@ -96,7 +96,7 @@ _  _  _  _  _  _  _  _  .1 _  _
 _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  -2 _  _  _  _  _
-""", 8, 3, "BBBB", "The repeller below pushes the ball away: NUDGE left and it arcs you up and over to the exit.", """
+""", 16, 11, "BBBB", "The repeller below pushes the ball away: NUDGE left and it arcs you up and over to the exit.", """
 18 left
 """),
     L("""
@@ -107,7 +107,7 @@ _  _  _  .1 _  $2 _  $2 _  $3 _  *3 _
 _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  -1 _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 8, 4, "BBBD", "The repellers above and below keep you in the lane: NUDGE right and they push you along it.", """
+""", 16, 12, "BBBD", "The repellers above and below keep you in the lane: NUDGE right and they push you along it.", """
 20 right
 """),
     L("""
@@ -119,7 +119,7 @@ _  .1 _  _  _  >1 _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _
-""", 9, 4, "BBBB", "The clockwise spinner lifts the ball: NUDGE right and it carries you up and over to the exit.", """
+""", 17, 12, "BBBB", "The clockwise spinner lifts the ball: NUDGE right and it carries you up and over to the exit.", """
 20 right
 """),
     L("""
@@ -143,7 +143,7 @@ _  .1 _  _  _  _  _  _  _  _  *3 _
 _  _  _  _  _  _  !1 _  _  _  _  _
 _  _  _  _  _  _  !1 _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _
-""", 9, 4, "BBBB", "Hazards kill at a touch: NUDGE right through the gap in the middle.", """
+""", 17, 12, "BBBB", "Hazards kill at a touch: NUDGE right through the gap in the middle.", """
 20 right
 """),
     L("""
@@ -152,7 +152,7 @@ _  _  _  _  _  !2 _  _  _  _  _  _
 _  _  *3 _  _  !2 _  _  .1 _  _  _
 _  _  _  _  _  !2 _  _  _  _  _  _
 _  _  _  _  _  !2 _  _  _  _  _  _
-""", 8, 4, "BWBW", "A wall of hazards bars the way: go right, out through the wrapping edge and in from the left.", """
+""", 16, 12, "BWBW", "A wall of hazards bars the way: go right, out through the wrapping edge and in from the left.", """
 20 right
 """),
     L("""
@@ -161,7 +161,7 @@ _  _  _  !1 !1 !1 _  !1 !1 !1 _  _  _
 _  .1 _  _  $2 _  _  _  $3 _  _  *3 _
 _  _  _  !1 !1 !1 _  !1 !1 !1 _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 8, 3, "BBBB", "Coins lie between the hazards: NUDGE right down the middle and touch neither side.", """
+""", 16, 11, "BBBB", "Coins lie between the hazards: NUDGE right down the middle and touch neither side.", """
 20 right
 """),
     L("""
@@ -173,7 +173,7 @@ _  _  _  _  _  >2 _  _  _  _  _
 _  .1 _  _  _  _  _  _  _  *3 _
 _  _  _  _  _  !1 _  _  _  _  _
 _  _  _  _  _  !1 _  _  _  _  _
-""", 9, 4, "BBBB", "Hazards block the low road: NUDGE right and the clockwise spinner carries you over them.", """
+""", 17, 12, "BBBB", "Hazards block the low road: NUDGE right and the clockwise spinner carries you over them.", """
 20 right
 """),
     L("""
@@ -196,7 +196,7 @@ _  _  _  _  _  _  _  _  *3 _  _
 _  _  _  _  _  _  _  _  _  _  _
 _  _  _  >1 _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _
-""", 8, 3, "BDBB", "Drop onto the clockwise spinner and it flings you round to the exit; the right edge is deadly.", """
+""", 16, 11, "BDBB", "Drop onto the clockwise spinner and it flings you round to the exit; the right edge is deadly.", """
 25 down
 """),
     L("""
@@ -207,7 +207,7 @@ _  _  .1 _  _  _  _  *2 _  -2 _
 _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _
-""", 9, 2, "BBBB", "The repeller keeps you off the exit: FLIP makes it an attractor that pulls you straight in.", """
+""", 17, 10, "BBBB", "The repeller keeps you off the exit: FLIP makes it an attractor that pulls you straight in.", """
 20 flip
 """),
     L("""
@@ -223,7 +223,7 @@ _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  *3  _
 _  _  _  _  _  _  _  _  _  _  _  _
-""", 11, 2, "BBBB", "The attractor is pulling you in: FLIP turns it into a repeller that shoots you to the exit.", """
+""", 19, 10, "BBBB", "The attractor is pulling you in: FLIP turns it into a repeller that shoots you to the exit.", """
 20 flip
 """),
     L("""
@@ -236,7 +236,7 @@ _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  .1 _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _
-""", 9, 2, "BBBB", "The spinners stir a current that pins you to the floor: FLIP reverses it to carry you up.", """
+""", 17, 10, "BBBB", "The spinners stir a current that pins you to the floor: FLIP reverses it to carry you up.", """
 20 flip
 """),
     L("""
@@ -245,7 +245,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  +1 _  _  _  _  _  _  .1 _  *2 _  _  _  _  -1 _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 9, 2, "BBBB", "The attractor behind pulls and the repeller ahead pushes you back: FLIP swaps them to send you on.", """
+""", 17, 10, "BBBB", "The attractor behind pulls and the repeller ahead pushes you back: FLIP swaps them to send you on.", """
 40 flip
 """),
     L("""
@@ -258,7 +258,7 @@ _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _
-""", 8, 4, "WDWD", "Hazards bar the way up: NUDGE down, the repellers shove you out the bottom and round to the exit.", """
+""", 16, 12, "WDWD", "Hazards bar the way up: NUDGE down, the repellers shove you out the bottom and round to the exit.", """
 20 down
 """),
     L("""
@@ -270,7 +270,7 @@ _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  *3 _
 _  _  _  _  _  _  _  +1 _  _  *3 _
-""", 9, 4, "BBBB", "The repeller sends you off: NUDGE down once you pass the attractor and its pull curls you into the exit.", """
+""", 17, 12, "BBBB", "The repeller sends you off: NUDGE down once you pass the attractor and its pull curls you into the exit.", """
 56 down
 """),
     L("""
@@ -283,7 +283,7 @@ _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _
 _  _  _  _  -2 _  _  _  _
-""", 9, 5, "BBBB", "Four repellers hold you still: FLIP them into attractors, then NUDGE up and the top one pulls you in.", """
+""", 17, 13, "BBBB", "Four repellers hold you still: FLIP them into attractors, then NUDGE up and the top one pulls you in.", """
 20 flip
 40 up
 """),
