@@ -3,7 +3,7 @@ from levelkit import L, define
 
 
 # ---------------------------------------------------------------- MASTER
-define("master", "MASTER", "Every piece, every edge, and next to no time: for steady hands only.", 2, [
+define("master", "MASTER", "Every piece and every edge: long routes for steady hands only.", 2, [
     L("""
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  *2 _  _  _  _  _  _  _
@@ -325,5 +325,48 @@ _  _  _  _  _  _  _  .1 _  _  _  _  _  _  _  _
 108 left
 127 flip
 141 flip
+"""),
+    L("""
+_  _  _  _  _  _  $2 _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  _  _  _  _  _  _
+_  _  _  -0 _  _  _  _  _  _  -0 _  _  _
+!1 _  _  _  _  _  $2 _  _  _  _  _  _  _
+!1 *2 _  -0 _  _  _  _  _  _  -0 _  _  _
+!1 !1 !1 _  _  _  _  _  _  _  _  _  _  _
+_  _  _  -0 _  _  $2 _  _  _  -0 _  _  _
+_  _  _  _  _  _  _  _  _  _  _  _  _  _
+_  _  _  -0 _  _  _  _  _  _  -0 _  _  _
+_  _  _  _  _  _  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  .1 _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  _  _  _  _  _  _
+""", 9, 5, "WDWD", "Ride the repeller avenue through the wrap; FLIP to turn it back.", """
+14 down
+26 flip
+47 down
+68 flip
+79 down
+126 left
+150 left
+"""),
+    L("""
+_  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
+_  $2 _  _  _  _  !1 _  _  _  !1 _  _  _  _  _  _
+_  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
+_  .1 _  _  _  _  _  >1 _  <1 _  _  _  !1 !1 !1 _
+_  _  _  _  _  _  _  _  _  _  _  _  _  !1 *2 _  _
+_  _  _  _  _  _  !1 _  _  _  !1 _  _  !1 _  _  _
+_  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  $2
+_  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
+""", 10, 5, "DWDW", "Bounce off the deadly top and bottom, wrap west, climb the cup.", """
+21 up
+45 down
+69 down
+84 flip
+126 up
+150 left
+174 up
 """),
 ])
