@@ -57,7 +57,7 @@ _  _  _  <0 _  _  _  _  _  _  _  _  <0 _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 """, 11, 5, "BDBD", "Shuttle the lane between the hazards, then climb to the exit.", """
 30 right
-54 right
+55 right
 90 left
 137 right
 162 left
@@ -82,7 +82,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 73 right
 121 left
 145 left
-180 up
+181 up
 205 down
 """),
     L("""
@@ -117,9 +117,9 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  *2 _  _  _  _  _  _  _  _
 """, 9, 5, "BDBD", "FLIP three times around the central pull to reach the exit.", """
-28 down
+24 down
 43 flip
-75 down
+73 down
 91 flip
 107 flip
 142 right
@@ -141,7 +141,7 @@ _  _  $2 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 32 flip
 56 down
 84 flip
-99 left
+94 left
 123 down
 """),
     L("""
@@ -177,7 +177,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  *2
 _  _  <0 _  _  _  _  _  _  _  _  _  _  _  _  >0 !1 !1
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 """, 9, 5, "DBDB", "Run the lane both ways, FLIP the spinners, drop to the corner.", """
-9 left
+10 left
 41 flip
 71 left
 114 left
@@ -218,7 +218,7 @@ _  -0 _  _  _  _  _  _  _  _  _  _  _  -0 _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 """, 9, 5, "DWDW", "Run the spinner lane through the wrap, FLIP, climb to the exit.", """
 18 left
-56 flip
+57 flip
 65 left
 93 flip
 115 right
@@ -239,7 +239,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 """, 9, 5, "BBBB", "Skim above a row of pulls; FLIP them to push you up to the exit.", """
 16 up
-33 flip
+31 flip
 54 left
 78 right
 122 up
@@ -259,7 +259,7 @@ _  _  _  _  _  _  $2 _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 """, 8, 5, "WDWD", "Big ball: round the pulls, FLIP, and into the repeller nest.", """
-10 right
+9 right
 34 down
 62 left
 95 flip
@@ -281,10 +281,10 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 """, 10, 5, "BDDD", "FLIP the spinners on and off to lift you into the pocket.", """
 10 flip
 47 flip
-78 up
+76 up
 120 up
-144 left
-157 flip
+146 left
+155 flip
 """),
     L("""
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
@@ -384,7 +384,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 60 left
 85 right
 101 flip
-124 flip
+122 flip
 139 left
 166 right
 """),
@@ -401,7 +401,7 @@ _  _  _  _  _  _  _  $2 _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  .1 _  _  _  _  _  _  _  _
 """, 9, 5, "WDBD", "Spiral up between the anticlockwise spinners to the hazard box.", """
-5 up
+7 up
 27 flip
 41 up
 84 down
@@ -465,7 +465,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  .1 _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _
 """, 9, 5, "WDWD", "Ride the repeller avenue through the wrap; FLIP to turn it back.", """
-14 down
+16 down
 26 flip
 47 down
 68 flip
@@ -511,7 +511,7 @@ _  _  _  .1 _  _  _  _  _  _  _  _  _  _  _  _
 25 right
 49 right
 73 left
-113 flip
+114 flip
 137 up
 164 flip
 179 down
