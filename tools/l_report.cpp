@@ -89,6 +89,7 @@ struct LevelMeasure {
   int slot;
   int force, kinds[4];  // attractors, repellers, clockwise, anticlockwise
   int coins, hazards, ballSize;
+  int tinyForces;  // force pieces of size 0: a dot of 3 pixels, too small to read
   bool sizeClash;  // a coin and a hazard of the same size
   bool solved, idleWins, usesFlip;
   int presses, margin;
@@ -188,7 +189,7 @@ double reportCampaign(const std::string& path, const std::string& givenDir, int 
       for (int y = 0; y < usedRows(level); ++y) {
         const Cell& c = level.cell[x][y];
         if (c.kind != Empty) board.pieces.insert({x, y, c.kind});
-        if (c.kind >= Attractor && c.kind <= SpinnerCCW) ++m.force, ++m.kinds[c.kind - Attractor];
+        if (c.kind >= Attractor && c.kind <= SpinnerCCW) ++m.force, ++m.kinds[c.kind - Attractor], m.tinyForces += c.size == 0;
         if (c.kind == Coin) ++m.coins, coinSizes.insert(c.size);
         if (c.kind == Hazard) ++m.hazards, hazardSizes.insert(c.size);
         if (c.kind == Start) m.ballSize = static_cast<int>(c.size);
@@ -234,7 +235,7 @@ double reportCampaign(const std::string& path, const std::string& givenDir, int 
   }
 
   std::vector<double> force, presses, random, timeLeft, margin;
-  int kindLevels[4] = {0, 0, 0, 0}, flips = 0, unsolved = 0, idle = 0, smallBall = 0, clash = 0;
+  int kindLevels[4] = {0, 0, 0, 0}, flips = 0, unsolved = 0, idle = 0, smallBall = 0, clash = 0, tiny = 0;
   for (const LevelMeasure& m : all) {
     force.push_back(m.force);
     presses.push_back(m.presses);
@@ -246,6 +247,7 @@ double reportCampaign(const std::string& path, const std::string& givenDir, int 
     unsolved += !m.solved;
     idle += m.idleWins;
     smallBall += m.ballSize < 1;
+    tiny += m.tinyForces > 0;
     clash += m.sizeClash;
   }
   const double n = static_cast<double>(all.size());
@@ -270,6 +272,7 @@ double reportCampaign(const std::string& path, const std::string& givenDir, int 
   verdict(*std::min_element(timeLeft.begin(), timeLeft.end()) >= 2.0, "time left at the exit >= 2 s",
           fmt("least %.1f s", *std::min_element(timeLeft.begin(), timeLeft.end())));
   verdict(smallBall == 0, "ball at least size 1", std::to_string(smallBall) + " levels fly a size-0 ball");
+  verdict(tiny == 0, "force pieces at least size 1", std::to_string(tiny) + " levels hide size-0 fields");
   verdict(clash == 0, "coins and hazards of different sizes", std::to_string(clash) + " levels mix them");
   if (t) {
     verdict(playable >= 20, "at least 20 levels", std::to_string(playable));
