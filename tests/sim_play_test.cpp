@@ -349,3 +349,22 @@ TEST_F(Play, OversizedBallAndPiecesPlayAsTheLargestSize) {
   EXPECT_EQ(checkContacts(loop), NoResult);
   EXPECT_EQ(play.coinsTaken, 1);
 }
+
+TEST_F(Play, APieceBeyondANarrowedBoardIsNotTouchedAfterABounce) {
+  // The editor keeps pieces when the board is narrowed. A bounce off the
+  // repeller in the last column throws the ball past the east edge, right
+  // onto a hazard stored in the first column beyond the board.
+  level.width = 3;
+  level.cell[3][3] = Cell{Empty, 0};
+  level.cell[1][1] = Cell{Start, 3};
+  level.cell[2][0] = Cell{Repeller, 3};
+  level.cell[3][0] = Cell{Hazard, 3};
+  setupPlay(level, 0);
+  PlayLoop loop;
+  beginPlay(loop, false);
+  play.ball.x = 65;
+  play.ball.y = 12;
+  play.ball.vx = 1.0;
+  EXPECT_EQ(checkContacts(loop), NoResult);
+  EXPECT_EQ(play.ball.x, 82.0);  // on the repeller's contact circle, past the edge
+}
