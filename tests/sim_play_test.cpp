@@ -368,3 +368,19 @@ TEST_F(Play, APieceBeyondANarrowedBoardIsNotTouchedAfterABounce) {
   EXPECT_EQ(checkContacts(loop), NoResult);
   EXPECT_EQ(play.ball.x, 82.0);  // on the repeller's contact circle, past the edge
 }
+
+TEST_F(Play, ABoardOfExtremeExtentKeepsTheBallsCoordinatesInRange) {
+  // Test play runs levels as read: with a huge negative width the east and
+  // west edges put the ball some 2 x 10^10 pixels away, where the trail and
+  // the contact scan must still work out its cell (the sanitizer build
+  // checks the arithmetic).
+  level.width = -808464433;
+  level.wall[West] = Wrap;
+  setupPlay(level, 0);
+  EXPECT_EQ(play.originX, FarPixel);
+  PlayLoop loop;
+  beginPlay(loop, false);
+  for (int i = 0; i < 2 * SubstepsPerFrame; ++i) ASSERT_EQ(playSubstep(loop), NoResult);
+  EXPECT_LT(play.ball.x, -1e10);
+  EXPECT_EQ(truncatedPixel(play.ball.x), -FarPixel);
+}
