@@ -23,7 +23,6 @@ static double nowMs(void) {
 }
 
 int main(int argc, char **argv) {
-  const int serverTime = getenv("SERVER_TIME") != NULL;
   if (argc != 3) {
     fprintf(stderr, "usage: frame_watch WINDOW_ID SECONDS\n");
     return 2;
@@ -58,7 +57,7 @@ int main(int argc, char **argv) {
       XEvent event;
       XNextEvent(dpy, &event);
       if (event.type != eventBase + XDamageNotify) continue;
-      const double t = serverTime ? (double)((XDamageNotifyEvent *)&event)->timestamp : nowMs();
+      const double t = nowMs();
       if (t - last > GROUP_MS) {
         if (frames == 0) {
           first = t;
