@@ -115,10 +115,12 @@ bool readInt(std::istream& in, int32_t& value) {
   return true;
 }
 
-// A cell size is unsigned: 0..4294967295, no negative values.
+// A cell size is read as the stream library reads an unsigned number: a
+// magnitude up to 4294967295, and a leading "-" negates it modulo 2^32, so
+// "-1" is 4294967295 (a size the level check then rejects).
 bool readSize(std::istream& in, uint32_t& value) {
   int64_t v = 0;
-  if (!readNumber(in, 0, UINT32_MAX, v)) return false;
+  if (!readNumber(in, -int64_t{UINT32_MAX}, UINT32_MAX, v)) return false;
   value = static_cast<uint32_t>(v);
   return true;
 }

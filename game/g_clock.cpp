@@ -2,11 +2,44 @@
 
 #include <allegro.h>
 
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+
 volatile int32_t tickCount = 0;
 
 static bool timerInstalled = false;
 
-void onTick() { tickCount = tickCount + 1; }
+namespace {
+
+// The frame wait sleeps on a condition variable that the tick callback
+// signals once the awaited tick has come, so the main thread is woken on
+// the very tick a frame may start instead of polling the counter.
+// `awaitedTick` is NoWaiter while nobody sleeps, so the callback touches the
+// lock only on the one tick that ends a wait.
+constexpr int32_t NoWaiter = INT32_MAX;
+std::atomic<int32_t> awaitedTick{NoWaiter};
+std::mutex tickMutex;
+std::condition_variable tickReached;
+
+// A tick missed between the sleeper's last look and its sleep (or a timer
+// that is not running) costs at most this long.
+constexpr std::chrono::milliseconds MissedTickLimit{4};
+
+}  // namespace
+
+void onTick() {
+  tickCount = tickCount + 1;
+  // The new count must be visible before the awaited tick is read; the
+  // sleeper orders its store of the awaited tick and its read of the count
+  // the same way, so one of the two always sees the other.
+  std::atomic_thread_fence(std::memory_order_seq_cst);
+  if (tickCount >= awaitedTick.load()) {
+    std::lock_guard<std::mutex> lock(tickMutex);
+    tickReached.notify_one();
+  }
+}
 END_OF_FUNCTION(onTick)
 
 void restartFrameClock() {
@@ -18,14 +51,18 @@ void restartFrameClock() {
   timerInstalled = true;
 }
 
-int32_t waitForFrameEnd(int32_t frameStart) {
+int32_t sleepUntilTick(int32_t tick) {
   int32_t now = tickCount;
-  while (now < frameStart + TicksPerFrame) {
-    yield_timeslice();
-    now = tickCount;
-  }
+  if (now >= tick) return now;
+  std::unique_lock<std::mutex> lock(tickMutex);
+  awaitedTick.store(tick);
+  std::atomic_thread_fence(std::memory_order_seq_cst);
+  while ((now = tickCount) < tick) tickReached.wait_for(lock, MissedTickLimit);
+  awaitedTick.store(NoWaiter);
   return now;
 }
+
+int32_t waitForFrameEnd(int32_t frameStart) { return sleepUntilTick(frameStart + TicksPerFrame); }
 
 namespace {
 
@@ -62,4 +99,8 @@ bool actionKeyHeld() {
   for (int k : actionKeys)
     if (key[k]) return true;
   return false;
+}
+
+void waitForActionRelease() {
+  while (actionKeyHeld()) sleepUntilTick(tickCount + 1);
 }

@@ -13,9 +13,17 @@ void onTick();
 // Removes the tick callback if installed, sets tickCount to 0, installs it again.
 void restartFrameClock();
 
-// Waits, yielding the processor, until tickCount >= frameStart + 32; returns
-// the tick count read when the wait ended (the start of the next frame).
+// Sleeps until tickCount >= tick, woken by the tick callback; returns the
+// tick count read when the wait ended.
+int32_t sleepUntilTick(int32_t tick);
+
+// Sleeps until tickCount >= frameStart + 32; returns the tick count read
+// when the wait ended (the start of the next frame). No catching up: a late
+// frame is followed by a full frame from its end.
 int32_t waitForFrameEnd(int32_t frameStart);
+
+// Sleeps, a tick at a time, while SPACE, ENTER or keypad ENTER is held.
+void waitForActionRelease();
 
 // True when the held direction keys all belong to one group (written to dir).
 bool heldDirection(Direction& dir);

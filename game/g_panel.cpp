@@ -59,8 +59,8 @@ void drawIndicator(BITMAP* target, const char* word, int x, int32_t state, int32
 }
 
 // The ball's centre in screen pixels, as drawBall places it.
-int ballScreenX(const Ball& ball) { return static_cast<int>(ball.x) + play.originX; }
-int ballScreenY(const Ball& ball) { return static_cast<int>(ball.y) + play.originY; }
+int ballScreenX(const Ball& ball) { return truncatedPixel(ball.x) + play.originX; }
+int ballScreenY(const Ball& ball) { return truncatedPixel(ball.y) + play.originY; }
 
 // Shows the back buffer; headless runs without a screen just skip the copy.
 void showBackBuffer() { showPicture(backBuffer); }

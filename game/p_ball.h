@@ -22,6 +22,17 @@ extern const int coinValue[4];
 
 inline int ballRadius(const Ball& ball) { return 3 * ball.size + 1; }
 
+// A ball coordinate truncated toward zero, as the trail and the contact scan
+// take it. On a board of extreme extent (test play runs any level) the ball
+// can be far away; beyond 2^24 pixels, where no cell and no screen pixel is
+// near, the value is held there instead of overflowing an int.
+constexpr int FarPixel = 1 << 24;
+inline int truncatedPixel(double v) {
+  if (v >= FarPixel) return FarPixel;
+  if (v > -FarPixel) return static_cast<int>(v);
+  return -FarPixel;  // and NaN
+}
+
 // Adds the force of one piece centred on (cx, cy); only the four force kinds act.
 void applyPieceForce(int32_t kind, uint32_t size, Ball& ball, int cx, int cy);
 // Adds the force of every force piece of the level.

@@ -9,6 +9,13 @@ PlayState play;
 
 namespace {
 
+// The board's screen origin, held within 2^24 pixels: a level of extreme
+// extent (test play runs any level) is off the screen either way, and every
+// sum of an origin and a pixel then fits an int.
+int32_t farOrigin(int64_t origin) {
+  return static_cast<int32_t>(origin > FarPixel ? FarPixel : (origin < -FarPixel ? -FarPixel : origin));
+}
+
 void noIndicator(int32_t) {}
 void noField() {}
 void noTime(bool) {}
@@ -95,8 +102,8 @@ bool timeIsCalm(const Level& level, double timeLeft) {
 void setupPlay(const Level& level, int32_t ballColour) {
   play.level = level;
   // 64-bit intermediates: the width and height of a level are stored as read.
-  play.originX = static_cast<int32_t>((512 - 25 * static_cast<int64_t>(level.width)) / 2);
-  play.originY = static_cast<int32_t>((325 - 25 * static_cast<int64_t>(level.height)) / 2);
+  play.originX = farOrigin((512 - 25 * static_cast<int64_t>(level.width)) / 2);
+  play.originY = farOrigin((325 - 25 * static_cast<int64_t>(level.height)) / 2);
   Ball& ball = play.ball;
   ball.vx = 0;
   ball.vy = 0;
@@ -132,8 +139,8 @@ void beginPlay(PlayLoop& loop, bool testMode) {
   play.frameCount = 0;
   loop.testMode = testMode;
   loop.substep = 0;
-  loop.prevX = static_cast<int>(play.ball.x);
-  loop.prevY = static_cast<int>(play.ball.y);
+  loop.prevX = truncatedPixel(play.ball.x);
+  loop.prevY = truncatedPixel(play.ball.y);
   loop.skipTrail = true;
   loop.directionState = loop.directionPrev = false;
   loop.direction = Up;
@@ -176,7 +183,7 @@ LevelResult playSubstep(PlayLoop& loop) {
   ball.x += ball.vx;
   ball.y += ball.vy;
 
-  const int tx = static_cast<int>(ball.x), ty = static_cast<int>(ball.y);
+  const int tx = truncatedPixel(ball.x), ty = truncatedPixel(ball.y);
   if (!loop.skipTrail) hooks.drawTrail(loop.prevX, loop.prevY, tx, ty);
   loop.prevX = tx;
   loop.prevY = ty;
@@ -216,9 +223,9 @@ LevelResult checkContacts(PlayLoop& loop) {
   const int radius = ballRadius(ball);
   // The bounds are worked out again from the ball's current position as the
   // scan goes on: a bounce during the scan moves the ball.
-  for (int cy = static_cast<int>(ball.y) / CellPixels - 1; cy <= static_cast<int>(ball.y) / CellPixels + 1;
+  for (int cy = truncatedPixel(ball.y) / CellPixels - 1; cy <= truncatedPixel(ball.y) / CellPixels + 1;
        ++cy) {
-    for (int cx = static_cast<int>(ball.x) / CellPixels - 1; cx <= static_cast<int>(ball.x) / CellPixels + 1;
+    for (int cx = truncatedPixel(ball.x) / CellPixels - 1; cx <= truncatedPixel(ball.x) / CellPixels + 1;
          ++cx) {
       if (cx < 0 || cy < 0 || cx >= level.width || cy >= level.height) continue;
       if (cx >= MaxWidth || cy >= MaxHeight) continue;

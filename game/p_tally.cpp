@@ -27,7 +27,9 @@ void computeLevelBonus(const PlayState& state, bool flipped, bool nudged, BonusT
 
   const bool allCoins = state.coinsTotal > 0 && state.coinsTaken == state.coinsTotal;
   if (allCoins) {
-    if (level.bonus == 0 && state.timeLeft >= level.limit / 2.0) {
+    // "Without a bonus time" is the opposite of the time lines' bonus > 0:
+    // a negative bonus time counts as none.
+    if (level.bonus <= 0 && state.timeLeft >= level.limit / 2.0) {
       addLine(tally, CoinGroup, "FAST COIN BONUS ", "  x4", 4);
       tally.coinCalls = 3 * state.coinsTotal;
     } else {

@@ -35,11 +35,6 @@ bool openAndRead(const CampaignHeader& header) {
   return campaignUnplayable(chosen) == 0;
 }
 
-void waitForActionRelease(bool yielding) {
-  while (actionKeyHeld())
-    if (yielding) yield_timeslice();
-}
-
 void clearScreenToBlack() {
   BITMAP* window = windowPicture();
   acquire_bitmap(window);
@@ -66,7 +61,7 @@ int chooseCampaign(CampaignCatalogue& catalogue, int& selected, int32_t& frameSt
     }
     // Nothing is shown; the campaign has simply left the wheel. The key
     // must be let go before it can choose the next one.
-    waitForActionRelease(false);
+    waitForActionRelease();
     return 0;
   }
 
@@ -79,7 +74,7 @@ int chooseCampaign(CampaignCatalogue& catalogue, int& selected, int32_t& frameSt
   frameStart = tickCount;
   // A select key still held from the last screen must not start the
   // campaign again.
-  waitForActionRelease(true);
+  waitForActionRelease();
   clearToBlack(backBuffer);
   clearScreenToBlack();
   return 0;

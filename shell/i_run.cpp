@@ -45,6 +45,15 @@ void showResultScreen(ResultScreen which, int frames) {
 
 }  // namespace
 
+void advanceRun(RunProgress& progress, LevelResult result) {
+  if (result == Exited) {
+    ++progress.slot;
+    ++progress.completed;
+  } else if (result != Quit) {
+    --run.lives;
+  }
+}
+
 void runCampaign(Campaign& campaign) {
   if (campaign.lives < 0) campaign.lives = 0;
   if (campaign.lives > MaxLives) campaign.lives = MaxLives;
@@ -54,9 +63,9 @@ void runCampaign(Campaign& campaign) {
   const int slots = campaign.levelCount < 0 ? 0
                     : campaign.levelCount > MaxLevels ? MaxLevels
                                                       : campaign.levelCount;
-  int p = 1;  // slot number, also the level number shown
-  int completed = 0;
-  while (run.lives >= 0 && completed < campaign.levels) {
+  RunProgress progress{1, 0};
+  int32_t& p = progress.slot;  // slot number, also the level number shown
+  while (run.lives >= 0 && progress.completed < campaign.levels) {
     while (p <= slots && validateLevel(campaign.level[p - 1]) != 0) ++p;
     if (p > slots) return;  // no playable slot left: no result screen
 
@@ -64,28 +73,26 @@ void runCampaign(Campaign& campaign) {
     clearScreenToBlack();
     clearToBlack(backBuffer);
     startLevel(campaign.level[p - 1], p, false);
-    switch (playLevel(false)) {
+    const LevelResult result = playLevel(false);
+    switch (result) {
       case Quit:
         lastScore = run.score;
         return;
       case Exited:
         // The last picture of the bonus tally stays on the screen.
         rest(ExitPauseMs);
-        ++p;
-        ++completed;
         break;
       case TimeExpired:
         burstEffect(BurstLength, "TIME EXPIRED");
-        --run.lives;
         rest(LossPauseMs);
         break;
       case Lost:
       default:
         burstEffect(BurstLength, nullptr);
-        --run.lives;
         rest(LossPauseMs);
         break;
     }
+    advanceRun(progress, result);
   }
 
   if (run.lives < 0)

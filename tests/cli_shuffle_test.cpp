@@ -123,6 +123,19 @@ TEST_F(ShuffleTool, InputThatIsNotACampaignGivesNoOutputAndOneErrorLine) {
   EXPECT_EQ(closed.out, "");
 }
 
+TEST_F(ShuffleTool, AFailedWriteIsReportedAndExitsWithOne) {
+  if (access("/dev/full", W_OK) != 0) GTEST_SKIP() << "no /dev/full";
+  const cli::fs::path in = dir.path / "in.qbf", err = dir.path / "err";
+  cli::writeFile(in, manyLevels(3));
+  const std::string command = std::string("'") + QUIB_BINARY + "' -R < '" + in.string() +
+                              "' > /dev/full 2> '" + err.string() + "'";
+  const int status = std::system(command.c_str());
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 1);
+  const std::string message = cli::readFile(err);
+  EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 1) << message;
+}
+
 // A record whose level slots are told apart by their limit.
 Campaign& numberedCampaign(int count) {
   static Campaign campaign;

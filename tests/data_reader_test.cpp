@@ -268,14 +268,19 @@ TEST(ReaderNumbers, The32BitLimits) {
 TEST(ReaderNumbers, CellSizeIsUnsigned) {
   Level level;
   ASSERT_EQ(readBlock("at 0 0 $ 4294967295\nat 1 0 $ 4294967296 \nat 2 0 $ -1 \nat 3 0 $ 010\n"
-                      "done level\n",
+                      "at 4 0 $ -4294967295\nat 5 0 $ -4294967296\ndone level\n",
                       level),
             0);
   EXPECT_EQ(level.cell[0][0].kind, Coin);
   EXPECT_EQ(level.cell[0][0].size, 4294967295u);
   EXPECT_EQ(level.cell[1][0].kind, Empty);
-  EXPECT_EQ(level.cell[2][0].kind, Empty);
+  // A minus sign negates the magnitude modulo 2^32, as for an unsigned
+  // stream read: "-1" is the largest size, which makes the level unplayable.
+  EXPECT_EQ(level.cell[2][0].kind, Coin);
+  EXPECT_EQ(level.cell[2][0].size, 4294967295u);
   EXPECT_EQ(level.cell[3][0].size, 10u);
+  EXPECT_EQ(level.cell[4][0].size, 1u);
+  EXPECT_EQ(level.cell[5][0].kind, Empty);
 }
 
 TEST(ReaderNumbers, AnAtWithMissingOperandsChangesNothing) {

@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -103,20 +104,22 @@ class EditorSave : public ::testing::Test {
   std::unique_ptr<Campaign> campaign_;
 };
 
-TEST_F(EditorSave, WritesUpToTheLastValidLevelAndCountsOnlyValidOnes) {
+TEST_F(EditorSave, WritesEveryLevelWithWorkInItAndCountsOnlyValidOnes) {
   appendLevel(true, 11);
   appendLevel(false, 22);
   appendLevel(true, 33);
-  appendLevel(false, 44);
+  appendLevel(false, 44);  // unfinished: a Start but no exit yet
   const std::string file = path("quib_four.qbf");
   ASSERT_EQ(saveCampaign(campaign(), file.c_str()), 0);
 
   auto back = readBack(file);
   EXPECT_EQ(back->levels, 2);
-  ASSERT_EQ(back->levelCount, 3);
+  ASSERT_EQ(back->levelCount, 4);
   EXPECT_EQ(back->level[0].limit, 11);
   EXPECT_EQ(back->level[1].limit, 22);
   EXPECT_EQ(back->level[2].limit, 33);
+  EXPECT_EQ(back->level[3].limit, 44);
+  EXPECT_EQ(back->level[3].cell[0][0].kind, Start);
   EXPECT_EQ(back->lives, 4);
   EXPECT_STREQ(back->name, "Saved");
   EXPECT_STREQ(back->desc, "For the save tests");
@@ -149,6 +152,25 @@ TEST_F(EditorSave, LevelsAppendedByWalkingPastTheEndAreNotWritten) {
   EXPECT_EQ(back->levelCount, 2);
   EXPECT_EQ(back->levels, 2);
   EXPECT_EQ(campaign().levelCount, 5);
+}
+
+TEST_F(EditorSave, ATrailingLevelWithAnyChangeIsKeptAndOnlyUntouchedOnesAreDropped) {
+  const std::function<void(Level&)> changes[] = {
+      [](Level& l) { l.cell[17][11] = Cell{Coin, 1}; }, [](Level& l) { l.width = 17; },
+      [](Level& l) { l.height = 11; },                  [](Level& l) { l.limit = 31; },
+      [](Level& l) { l.bonus = 5; },                    [](Level& l) { l.wall[East] = Bounce; },
+  };
+  const std::string file = path("quib_trailing.qbf");
+  for (const auto& change : changes) {
+    campaign().levelCount = 0;
+    appendLevel(true, 11);
+    for (int i = 1; i <= 3; ++i) makeNewLevel(campaign().level[campaign().levelCount++]);
+    change(campaign().level[1]);
+    ASSERT_EQ(saveCampaign(campaign(), file.c_str()), 0);
+    auto back = readBack(file);
+    EXPECT_EQ(back->levels, 1);
+    EXPECT_EQ(back->levelCount, 2);
+  }
 }
 
 TEST_F(EditorSave, NewCampaignFromTheCreationToolSavesItsOneInvalidLevel) {

@@ -331,6 +331,10 @@ TEST_F(EditorKeys, SpaceFlipsTheShownLevelOnce) {
   frame();
   frame({KEY_SPACE});
   EXPECT_EQ(l.cell[1][1].kind, Attractor);
+  // A hold of a length whose repeated flips would cancel out still flips once.
+  frame();
+  hold({KEY_SPACE}, 6);
+  EXPECT_EQ(l.cell[1][1].kind, Repeller);
 }
 
 // ------------------------------------------------------- walls and size
@@ -662,6 +666,28 @@ TEST_F(EditorKeys, TestPlayPutsTheStartWhereTheCursorWasShown) {
   EXPECT_EQ(countStarts(l), 1);
   EXPECT_EQ(state_.cursorX, 3);
   EXPECT_EQ(state_.cursorY, 2);
+}
+
+TEST_F(EditorKeys, TestPlayPlaysTheLevelShownWhenPageKeysActInTheSameFrame) {
+  Level& first = appendLevel();
+  Level& second = appendLevel();
+  open(1);
+  frame({KEY_PGUP, KEY_T});
+  EXPECT_EQ(state_.currentLevel, 2);
+  prepareTestLevel(state_);
+  EXPECT_EQ(&testedLevel(state_), &first);
+  EXPECT_EQ(state_.frameLevel, 1);
+  EXPECT_EQ(countStarts(first), 1);
+  EXPECT_EQ(countStarts(second), 0);
+
+  frame();
+  frame({KEY_PGDN, KEY_T});
+  EXPECT_EQ(state_.currentLevel, 1);
+  EXPECT_EQ(&testedLevel(state_), &second);
+  // A level moved by F12 in that frame is still the one tested.
+  frame();
+  frame({KEY_F12, KEY_T});
+  EXPECT_EQ(&testedLevel(state_), &second);
 }
 
 TEST_F(EditorKeys, TestPlayIgnoresAStartHiddenByANarrowedBoard) {

@@ -349,3 +349,38 @@ TEST_F(Play, OversizedBallAndPiecesPlayAsTheLargestSize) {
   EXPECT_EQ(checkContacts(loop), NoResult);
   EXPECT_EQ(play.coinsTaken, 1);
 }
+
+TEST_F(Play, APieceBeyondANarrowedBoardIsNotTouchedAfterABounce) {
+  // The editor keeps pieces when the board is narrowed. A bounce off the
+  // repeller in the last column throws the ball past the east edge, right
+  // onto a hazard stored in the first column beyond the board.
+  level.width = 3;
+  level.cell[3][3] = Cell{Empty, 0};
+  level.cell[1][1] = Cell{Start, 3};
+  level.cell[2][0] = Cell{Repeller, 3};
+  level.cell[3][0] = Cell{Hazard, 3};
+  setupPlay(level, 0);
+  PlayLoop loop;
+  beginPlay(loop, false);
+  play.ball.x = 65;
+  play.ball.y = 12;
+  play.ball.vx = 1.0;
+  EXPECT_EQ(checkContacts(loop), NoResult);
+  EXPECT_EQ(play.ball.x, 82.0);  // on the repeller's contact circle, past the edge
+}
+
+TEST_F(Play, ABoardOfExtremeExtentKeepsTheBallsCoordinatesInRange) {
+  // Test play runs levels as read: with a huge negative width the east and
+  // west edges put the ball some 2 x 10^10 pixels away, where the trail and
+  // the contact scan must still work out its cell (the sanitizer build
+  // checks the arithmetic).
+  level.width = -808464433;
+  level.wall[West] = Wrap;
+  setupPlay(level, 0);
+  EXPECT_EQ(play.originX, FarPixel);
+  PlayLoop loop;
+  beginPlay(loop, false);
+  for (int i = 0; i < 2 * SubstepsPerFrame; ++i) ASSERT_EQ(playSubstep(loop), NoResult);
+  EXPECT_LT(play.ball.x, -1e10);
+  EXPECT_EQ(truncatedPixel(play.ball.x), -FarPixel);
+}

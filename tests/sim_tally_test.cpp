@@ -167,3 +167,11 @@ TEST(Tally, FlipAndTiltLinesAreIndependent) {
   EXPECT_EQ(labels(t), (Lines{"FLIP BONUS "}));
   EXPECT_EQ(t.total, 1998);
 }
+
+TEST(Tally, NegativeBonusTimeCountsAsNoneForTheFastCoinLine) {
+  BonusTally t;
+  computeLevelBonus(finished(60, -5, 40.0, 2, 2), true, true, t);
+  EXPECT_EQ(labels(t), (Lines{"FAST COIN BONUS "}));
+  computeLevelBonus(finished(60, -5, 20.0, 2, 2), true, true, t);
+  EXPECT_EQ(labels(t), (Lines{"COIN BONUS "}));
+}

@@ -40,7 +40,7 @@ void testPlay(EditorState& state) {
   if (lives > MaxLives) lives = MaxLives;
   resetRun(lives);
   clearToBlack(backBuffer);
-  startLevel(shownLevel(state), state.currentLevel, true);
+  startLevel(testedLevel(state), state.frameLevel, true);
   playLevel(true);
   rest(1000);  // the last play frame stays in view for a second
   state.holdFlag = true;

@@ -29,6 +29,22 @@ bool replaceFile(const char* fileName, const std::string& text) {
   return replaceFileContents(target, text, NoTemporary::WriteInPlace) == 0;
 }
 
+// A level still exactly as the editor makes a new one: the board size,
+// limit, bonus time and walls unchanged and no piece anywhere in the grid.
+bool untouchedNewLevel(const Level& level) {
+  Level fresh;
+  makeNewLevel(fresh);
+  if (level.width != fresh.width || level.height != fresh.height || level.limit != fresh.limit ||
+      level.bonus != fresh.bonus)
+    return false;
+  for (int side = 0; side < 4; ++side)
+    if (level.wall[side] != fresh.wall[side]) return false;
+  for (int x = 0; x < MaxWidth; ++x)
+    for (int y = 0; y < MaxHeight; ++y)
+      if (level.cell[x][y].kind != Empty) return false;
+  return true;
+}
+
 }  // namespace
 
 int saveCampaign(Campaign& campaign, const char* fileName) {
@@ -36,18 +52,22 @@ int saveCampaign(Campaign& campaign, const char* fileName) {
                             ? 0
                             : (campaign.levelCount > MaxLevels ? MaxLevels : campaign.levelCount);
   int32_t valid = 0;
-  int32_t lastValid = 0;
+  int32_t lastKept = 0;
   for (int32_t i = 0; i < slots; ++i) {
-    if (validateLevel(campaign.level[i]) != 0) continue;
-    ++valid;
-    lastValid = i;
+    if (validateLevel(campaign.level[i]) == 0) {
+      ++valid;
+      lastKept = i;
+    } else if (!untouchedNewLevel(campaign.level[i])) {
+      lastKept = i;  // unfinished work, such as a level without its exit yet
+    }
   }
   campaign.levels = valid;
 
-  // Slots after the last valid level are not written; with no valid level
-  // at all the first slot still is, so the work on it is not lost.
+  // Only the trailing levels left exactly as new ones (walked past the end
+  // and never changed) are not written; with nothing to keep at all the
+  // first slot still is.
   const int32_t keptCount = campaign.levelCount;
-  campaign.levelCount = lastValid + 1 < slots ? lastValid + 1 : slots;
+  campaign.levelCount = lastKept + 1 < slots ? lastKept + 1 : slots;
   std::ostringstream text;
   writeCampaign(text, campaign);
   campaign.levelCount = keptCount;

@@ -105,6 +105,7 @@ void openEditor(EditorState& state, Campaign& campaign, int32_t firstLevel) {
   state.holdFlag = false;
   state.frameCellX = 0;
   state.frameCellY = 0;
+  state.frameLevel = number;
 }
 
 int32_t handleEditorKeys(EditorState& state, const volatile char* keys) {
@@ -232,6 +233,9 @@ int32_t handleEditorKeys(EditorState& state, const volatile char* keys) {
     --state.currentLevel;
   }
 
+  // The level of this frame's picture, wherever F11 or F12 moved it.
+  state.frameLevel = state.currentLevel;
+
   // Walking through the levels; past the last one a new level is appended,
   // past slot 128 the walk starts again at level 1.
   if (repeatKey(KEY_PGUP)) {
@@ -273,8 +277,10 @@ int32_t handleEditorKeys(EditorState& state, const volatile char* keys) {
   return action;
 }
 
+Level& testedLevel(EditorState& state) { return state.campaign->level[state.frameLevel - 1]; }
+
 void prepareTestLevel(EditorState& state) {
-  Level& level = shownLevel(state);
+  Level& level = testedLevel(state);
   int32_t sx = 0, sy = 0;
   if (findFirstStart(level, sx, sy)) return;
   const int32_t x = clampIndex(state.frameCellX, cursorColumns(level));

@@ -31,6 +31,9 @@ struct EditorState {
   bool holdFlag;         // set during a frame's key handling when such a key is held
   int32_t frameCellX;    // the cursor cell of the last frame's picture, where a
   int32_t frameCellY;    // test play puts a missing Start
+  int32_t frameLevel;    // the number of the level in the last frame's picture
+                         // (it follows the level when F11 or F12 moves it): the
+                         // level a test play plays
 };
 
 // What the frame loop has to do after the keys of a frame were handled.
@@ -65,6 +68,11 @@ bool findFirstStart(const Level& level, int32_t& x, int32_t& y);
 // rules, then advances or clears the hold counter. `keys` is indexed by the
 // library's scancodes. Returns a combination of EditorAction bits.
 int32_t handleEditorKeys(EditorState& state, const volatile char* keys);
+
+// The level a test play plays: the one in the picture of the frame in which
+// T was handled, even when PAGE UP or PAGE DOWN changed the shown level in
+// that frame.
+Level& testedLevel(EditorState& state);
 
 // First step of a test play: a level without a Start gets a Start of size 1
 // in the cursor cell of the frame in which T was handled, even when a cursor
