@@ -15,7 +15,7 @@ _  _  _  _  _  _  _  +2 _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 """, 6, 3, "DBDB", "Two attractors hold the ball on the coin line: NUDGE it through.", """
-12 right
+20 right
 """),
     L("""
 _  _  _  _  _  _  _  _  _  _  _  _  _
@@ -42,7 +42,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  $1 _  _  _  _  _  *3 _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 """, 10, 5, "BBBB", "A big spinner whirls the ball round the coins toward the exit.", """
-43 right
+40 right
 104 left
 """),
     L("""
