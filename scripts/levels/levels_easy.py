@@ -311,7 +311,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  -1 _  _  _  _  _  _  _  _
 _  _  _  _  _  *3 _  _  _  _  _  _  _  _  _  _  _
-""", 8, 4, "BDBD", "Rise, fall back at the lower repeller, NUDGE aside into the exit.", """
+""", 8, 4, "BDBD", "Rise, fall back at the low repeller, NUDGE aside into the exit.", """
 18 up
 56 down
 105 left
