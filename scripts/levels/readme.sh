@@ -34,7 +34,9 @@ For each level of a campaign the table gives:
 - **force A/R/C/W**: force pieces in all, then attractors, repellers,
   clockwise and anticlockwise spinners;
 - **coins**, **hazards**, and the **ball** size (a coin and a hazard of one
-  size on the same board is marked: they are hard to tell apart);
+  size on the same board is marked: they are hard to tell apart; a board
+  that can be read has a ball and force pieces of size 1 or more, since
+  size 0 is drawn as a dot of 3 pixels);
 - of the stored winning script: **presses** (a press is a run of
   consecutive frames that hold keys), whether it uses **FLIP**, the
   **time left** at the exit, and the timing **margin**: the largest shift,
