@@ -15,7 +15,7 @@ _  _  !2 !2 !2 _  _  _  _  _  _  _  _  _  _  $1 _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  *3 _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 6, 3, "DBDB", 'The repeller cradle fires you where you NUDGE: aim for a sling.', """
+""", 6, 3, "DBDB", "The repeller cradle fires you where you NUDGE: aim for a sling.", """
 13 right
 75 left
 """),
@@ -29,7 +29,7 @@ _  _  _  _  -1 _  -1 _  _  _  _  _  !2 _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  !2 _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  !2 _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 5, 2, "DWDW", 'The wall bars the short way east: fire west and wrap round.', """
+""", 5, 2, "DWDW", "The wall bars the short way east: fire west and wrap round.", """
 12 left
 """),
     L("""
@@ -43,7 +43,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  $1 _  _  _  _  _  _  _  _  _  -1 _
 _  *2 _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 8, 4, "BBBB", 'Swing round the attractor and come back under the fence.', """
+""", 8, 4, "BBBB", "Swing round the attractor and come back under the fence.", """
 15 left
 110 left
 122 flip
@@ -62,7 +62,7 @@ _  _  _  _  _  _  <1 _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  .1 _  _  _  _  _  _  _  _  _
 _  _  _  _  $1 _  _  _  _  _  _  _  _
-""", 7, 3, "DBBB", 'The spinners run a lift: down on the west side, up on the east.', """
+""", 7, 3, "DBBB", "The spinners run a lift: down on the west side, up on the east.", """
 91 left
 """),
     L("""
@@ -77,7 +77,7 @@ _  _  _  >1 _  _  _  _  _  _  _  <1 _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  !2 _  _  _  _  _  _  _  _  _  !2 _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 7, 3, "BBDB", 'Twin spinners blow a jet down: FLIP it to blow you back up.', """
+""", 7, 3, "BBDB", "Twin spinners blow a jet down: FLIP it to blow you back up.", """
 21 flip
 51 right
 80 right
@@ -95,7 +95,7 @@ _  _  _  _  _  _  +1 _  .1 _  +1 _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 6, 3, "DBBB", 'Swing between the attractors, FLIP them to be catapulted up.', """
+""", 6, 3, "DBBB", "Swing between the attractors, FLIP them to be catapulted up.", """
 17 up
 29 flip
 40 flip
@@ -112,7 +112,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  !2 _  _  _  _
 _  _  _  _  _  _  _  _  _  _  !2 _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  *3 _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 11, 5, "DDDD", 'The spinner would turn you off the top: FLIP it to turn down.', """
+""", 11, 5, "DDDD", "The spinner would turn you off the top: FLIP it to turn down.", """
 74 flip
 155 right
 """),
@@ -126,7 +126,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  !2 !2 !2 !2 !2 !2 !2 !2 !2
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 6, 3, "BDBB", 'The spinner turns you down into the pit: FLIP it to climb over.', """
+""", 6, 3, "BDBB", "The spinner turns you down into the pit: FLIP it to climb over.", """
 14 right
 30 flip
 """),
@@ -140,7 +140,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  .1 _  _  _  _  _  _  _  $1 _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  *2 _
 _  _  _  _  _  _  $1 _  _  _  _  _  _  _  _  _
-""", 9, 4, "BBBB", 'FLIP the attractor as you fall: it throws you along the floor.', """
+""", 9, 4, "BBBB", "FLIP the attractor as you fall: it throws you along the floor.", """
 40 right
 57 flip
 68 right
@@ -154,7 +154,7 @@ _  _  $1 _  _  _  _  _  $1 .1 _  _  _  !2 _  _  *2 _
 _  _  _  _  _  _  _  _  _  _  _  _  _  !2 _  _  _  _
 _  _  _  _  _  _  _  _  _  +1 _  _  _  !2 _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 6, 3, "BWBW", 'Swing, then FLIP to be flung west: the wrap takes you round.', """
+""", 6, 3, "BWBW", "Swing, then FLIP to be flung west: the wrap takes you round.", """
 10 left
 17 flip
 38 flip
@@ -170,7 +170,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 !2 !2 !2 !2 !2 !2 !2 !2 !2 !2 !2 !2 _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  *2
-""", 6, 3, "BBBB", 'Spinners run a belt, east on top and west below: step off.', """
+""", 6, 3, "BBBB", "Spinners run a belt, east on top and west below: step off.", """
 60 down
 71 flip
 """),
@@ -182,7 +182,7 @@ _  -3 $1 _  _  _  _  _  .1 _  _  _  _  _  *1 -3 _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 8, 4, "DBDB", 'Rock between the two bumpers until you reach the exit by one.', """
+""", 8, 4, "DBDB", "Rock between the two bumpers until you reach the exit by one.", """
 14 right
 44 right
 65 left
@@ -198,7 +198,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  +3 _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 10, 5, "BDBD", 'Two attractors make a pendulum: NUDGE in time to swing higher.', """
+""", 10, 5, "BDBD", "Two attractors make a pendulum: NUDGE in time to swing higher.", """
 12 right
 68 right
 89 left
@@ -226,7 +226,7 @@ _  _  .1 _  _  $1 _  $1 _  _  _  _  _  _  _  _  *2 _
 _  -1 _  -1 _  _  _  _  _  _  _  -3 _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 7, 3, "BDBB", 'The cradle fires you at the pass: NUDGE on to carry over it.', """
+""", 7, 3, "BDBB", "The cradle fires you at the pass: NUDGE on to carry over it.", """
 12 right
 42 right
 71 left
@@ -244,7 +244,7 @@ _  _  _  _  _  _  _  _  _  +2 _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  +3 _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 8, 4, "BDBD", 'A deep double well: pump it four times to swing out to the exit.', """
+""", 8, 4, "BDBD", "A deep double well: pump it four times to swing out to the exit.", """
 20 right
 74 right
 110 left
@@ -260,7 +260,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  +1 _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 6, 3, "BDDB", 'Build up speed to fly over the attractor and onto the exit.', """
+""", 6, 3, "BDDB", "Build up speed to fly over the attractor and onto the exit.", """
 10 right
 37 right
 56 flip
@@ -275,7 +275,7 @@ _  .2 _  $1 _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  $1 _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  *3
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 6, 3, "DBDB", 'Three spinners in a row: FLIP between them to weave through.', """
+""", 6, 3, "DBDB", "Three spinners in a row: FLIP between them to weave through.", """
 8 right
 12 flip
 55 flip
@@ -290,7 +290,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  !2 _  _  _  _  _  !2 _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 11, 5, "BBBB", 'The attractor draws you in: FLIP it and ride over to the exit.', """
+""", 11, 5, "BBBB", "The attractor draws you in: FLIP it and ride over to the exit.", """
 26 flip
 74 right
 138 left
@@ -305,7 +305,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  -3 _  -3 _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  !2 _  _  _  _  _  _  _  _
-""", 7, 3, "DBDB", 'Bob between the repeller pairs, higher each time, out the top.', """
+""", 7, 3, "DBDB", "Bob between the repeller pairs, higher each time, out the top.", """
 12 up
 46 up
 80 up
