@@ -376,8 +376,8 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  *3 _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 """, 7, 3, "DBDB", "The spinner lifts you to the deadly top: FLIP it, drop below.", """
-40 down
-58 flip
-83 down
+41 down
+67 flip
+94 down
 """),
 ])
