@@ -176,10 +176,10 @@ _  .1 _  $2 _  *3 _  _  _  _  _  $2 _  _  _  _  -1 _
 !1 _  _  !1 !1 *3 _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  <1 _  _  _  _  _  _  _  _
 """, 9, 4, "DDDD", "A low hall of spinners: push east, let the current carry you back.", """
-9 flip
+8 right
 35 right
 62 right
-88 left
+88 right
 113 down
 """),
     L("""
