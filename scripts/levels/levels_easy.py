@@ -14,7 +14,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  +2 _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 6, 3, "DBDB", "Two attractors hold the ball on the coin line: NUDGE it through.", """
+""", 10, 7, "DBDB", "Two attractors hold the ball on the coin line: NUDGE it through.", """
 20 right
 """),
     L("""
@@ -25,7 +25,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  *2 _
 _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 8, 4, "WBWB", "Twin spinners cancel out; the wrapping edges carry you round.", """
+""", 12, 8, "WBWB", "Twin spinners cancel out; the wrapping edges carry you round.", """
 22 right
 93 flip
 """),
@@ -41,7 +41,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  $1 _  _  _  _  _  *3 _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 10, 5, "BBBB", "A big spinner whirls the ball round the coins toward the exit.", """
+""", 14, 9, "BBBB", "A big spinner whirls the ball round the coins toward the exit.", """
 40 right
 104 left
 """),
@@ -57,7 +57,7 @@ _  _  _  _  _  _  _  $2 _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  *3 _  _  _  _  _  _  _
-""", 7, 3, "BDBD", "Swing between two attractors, then FLIP to let the ball fly.", """
+""", 11, 7, "BDBD", "Swing between two attractors, then FLIP to let the ball fly.", """
 20 down
 90 flip
 """),
@@ -72,7 +72,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  <2 _  _  _  _  _  _  $1 _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 7, 3, "BDBD", "Two spinners loop the ball through the coins; FLIP to come out.", """
+""", 11, 7, "BDBD", "Two spinners loop the ball through the coins; FLIP to come out.", """
 18 up
 70 flip
 """),
@@ -86,7 +86,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  >2 _  _  _  _  _  >2 _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  *3 _  _  _  _  _  _  _
-""", 8, 4, "WDWD", "Four spinners steer the ball; the top and bottom wrap round.", """
+""", 12, 8, "WDWD", "Four spinners steer the ball; the top and bottom wrap round.", """
 18 down
 126 right
 """),
@@ -102,7 +102,7 @@ _  _  +2 _  _  _  _  !1 _  _  _  _  +2 _  _
 _  _  _  _  _  _  _  !1 _  _  _  _  _  _  _
 _  _  _  _  _  _  _  !1 _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 8, 4, "BBBB", "Attractors beside a hazard wall: slip through the gap.", """
+""", 12, 8, "BBBB", "Attractors beside a hazard wall: slip through the gap.", """
 53 left
 113 right
 """),
@@ -116,7 +116,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  -1 _  *3 _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 10, 4, "WWWW", "A repeller fires the ball round the wrap: steer into the exit.", """
+""", 14, 8, "WWWW", "A repeller fires the ball round the wrap: steer into the exit.", """
 92 left
 112 up
 """),
@@ -131,7 +131,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 9, 4, "WWBW", "Rise through the repeller gap and the wrap; brake for the exit.", """
+""", 13, 8, "WWBW", "Rise through the repeller gap and the wrap; brake for the exit.", """
 42 up
 88 down
 """),
@@ -144,7 +144,7 @@ _  _  _  _  _  _  _  _  _  _  _
 _  _  -2 _  _  .1 _  _  -2 _  _
 _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _
-""", 7, 3, "BBDB", "Two repellers cradle the ball: rise to an exit, never sink.", """
+""", 11, 7, "BBDB", "Two repellers cradle the ball: rise to an exit, never sink.", """
 17 right
 74 up
 """),
@@ -158,7 +158,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  <2 _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 7, 3, "WBWB", "Two spinners blow the ball west: beat the wind to the exit.", """
+""", 11, 7, "WBWB", "Two spinners blow the ball west: beat the wind to the exit.", """
 34 right
 71 left
 109 right
@@ -174,7 +174,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  *3 _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 8, 3, "BBDB", "Two spinners toss the ball up the middle: bring it down to exit.", """
+""", 12, 7, "BBDB", "Two spinners toss the ball up the middle: bring it down to exit.", """
 13 down
 60 down
 104 up
@@ -188,7 +188,7 @@ _  *2 _  !1 _  _  .1 _  _  $2 _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  +2 _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 8, 4, "BWBW", "FLIP the attractors into a launcher, then wrap round to exit.", """
+""", 12, 8, "BWBW", "FLIP the attractors into a launcher, then wrap round to exit.", """
 20 flip
 45 right
 """),
@@ -202,7 +202,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  -2 _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  *3 _  _  _
-""", 7, 3, "DWDW", "Repellers rock the ball through the wrap: drop out to the exit.", """
+""", 11, 7, "DWDW", "Repellers rock the ball through the wrap: drop out to the exit.", """
 68 down
 92 flip
 """),
@@ -217,7 +217,7 @@ _  _  _  _  _  !1 _  !1 _  !1 _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  .1 _  _  _  _  _  _  _  _  -2 _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 7, 3, "BBBB", "FLIP the caged attractor to push off, then climb past the cage.", """
+""", 11, 7, "BBBB", "FLIP the caged attractor to push off, then climb past the cage.", """
 13 flip
 34 down
 76 right
@@ -232,7 +232,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  !2 !2 !2 !2 !2 _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 8, 4, "BBBB", "The exit hides above the hazard row: bounce round, not through.", """
+""", 12, 8, "BBBB", "The exit hides above the hazard row: bounce round, not through.", """
 38 down
 87 down
 99 flip
@@ -249,7 +249,7 @@ _  _  _  _  _  _  _  _  _  _  _  -2 _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  *3 *3 _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 7, 3, "BBBB", "FLIP the repellers into attractors and slingshot round them.", """
+""", 11, 7, "BBBB", "FLIP the repellers into attractors and slingshot round them.", """
 14 flip
 27 left
 84 down
@@ -265,7 +265,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  *3 _
 _  _  _  _  _  _  _  _  _  _  _  _  _  *3 _  _
-""", 11, 4, "BBBB", "Loop round the attractor, FLIP to throw the ball, steer up.", """
+""", 15, 8, "BBBB", "Loop round the attractor, FLIP to throw the ball, steer up.", """
 38 right
 112 flip
 128 up
@@ -281,7 +281,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  !1 _  _  _  _  _  _  _
-""", 7, 3, "BWBW", "Push off the guarded attractor with FLIP; wrap round to exit.", """
+""", 11, 7, "BWBW", "Push off the guarded attractor with FLIP; wrap round to exit.", """
 18 down
 23 flip
 56 left
@@ -296,7 +296,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  >2 _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  *3 _  _  _  _  _  _  _
-""", 8, 2, "DBBB", "FLIP the spinners so they curl the ball down, away from the top.", """
+""", 12, 6, "DBBB", "FLIP the spinners so they curl the ball down, away from the top.", """
 20 flip
 46 left
 101 down
@@ -311,7 +311,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  -1 _  _  _  _  _  _  _  _
 _  _  _  _  _  *3 _  _  _  _  _  _  _  _  _  _  _
-""", 8, 4, "BDBD", "Rise, fall back at the low repeller, NUDGE aside into the exit.", """
+""", 12, 8, "BDBD", "Rise, fall back at the low repeller, NUDGE aside into the exit.", """
 18 up
 56 down
 105 left
@@ -326,7 +326,7 @@ _  _  _  _  _  _  !1 _  _  _  _  _  _  _  _  _
 _  _  _  .1 _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  !1 _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  *3 _  _  _
-""", 8, 4, "BBBB", "FLIP the attractor away, bank off the wall, pass under hazards.", """
+""", 12, 8, "BBBB", "FLIP the attractor away, bank off the wall, pass under hazards.", """
 31 flip
 52 left
 126 right
@@ -343,7 +343,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  *3 _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  -1 _  _  _  _  _  _
-""", 8, 4, "DBDW", "Ride the attractor's pull, FLIP to brake, then drop to the exit.", """
+""", 12, 8, "DBDW", "Ride the attractor's pull, FLIP to brake, then drop to the exit.", """
 44 flip
 91 right
 125 down
@@ -360,7 +360,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  *3 *3 *3 _  _  _  _  _  _  _  _  _  _
 _  -1 _  _  _  _  _  _  _  _  _  _  _  _  _  -1 _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 8, 3, "DBDB", "Take the coins, bank off the far wall, dive past the repellers.", """
+""", 12, 7, "DBDB", "Take the coins, bank off the far wall, dive past the repellers.", """
 17 right
 54 right
 132 down
@@ -375,7 +375,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  *3 _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 7, 3, "DBDB", "The spinner lifts you to the deadly top: FLIP it, drop below.", """
+""", 11, 7, "DBDB", "The spinner lifts you to the deadly top: FLIP it, drop below.", """
 41 down
 67 flip
 94 down
