@@ -315,21 +315,26 @@ int reportCommand(int argc, char** argv) {
   if (files.empty()) return fail("report needs a campaign file");
   useScriptKeys();
   std::vector<Board> boards;
-  std::vector<double> pressMedians;
+  // Median presses of the difficulty campaigns given, in difficulty order
+  // whatever the order of the files; other campaigns do not take part.
+  std::map<size_t, double> pressByDifficulty;
   for (const std::string& f : files) {
     const double m = reportCampaign(f, solutionDir, onlySlot, scripts, boards);
     if (m < 0) return 1;
-    pressMedians.push_back(m);
+    for (size_t d = 0; d < sizeof targetTable / sizeof targetTable[0]; ++d)
+      if (std::strcmp(targetTable[d].name, campaign.name) == 0) pressByDifficulty[d] = m;
   }
+  std::vector<double> pressMedians;
+  for (const auto& [difficulty, m] : pressByDifficulty) pressMedians.push_back(m);
   if (onlySlot > 0) return 0;
   std::printf("Across the campaigns given:\n");
   bool rising = true;
-  std::string medians = fmt("%.1f", pressMedians[0]);
+  std::string medians = pressMedians.empty() ? "" : fmt("%.1f", pressMedians[0]);
   for (size_t i = 1; i < pressMedians.size(); ++i) {
     rising &= pressMedians[i] > pressMedians[i - 1];
     medians += fmt(", %.1f", pressMedians[i]);
   }
-  if (pressMedians.size() > 1) verdict(rising, "median presses rise campaign to campaign", medians);
+  if (pressMedians.size() > 1) verdict(rising, "median presses rise from campaign to campaign", medians);
   int repeats = 0;
   for (size_t i = 0; i < boards.size(); ++i)
     for (size_t j = i + 1; j < boards.size(); ++j) {
