@@ -15,7 +15,7 @@ _  _  !2 !2 !2 _  _  _  _  _  _  _  _  _  _  $1 _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  *3 _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 6, 3, "DBDB", "The repeller cradle fires you where you NUDGE: aim for a sling.", """
+""", 9, 6, "DBDB", "The repeller cradle fires you where you NUDGE: aim for a sling.", """
 13 right
 75 left
 """),
@@ -30,7 +30,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  $1 _  _  _  _  _  _  _  _  _  -1 _
 _  *2 _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 8, 4, "BBBB", "Swing round the attractor and come back under the fence.", """
+""", 11, 7, "BBBB", "Swing round the attractor and come back under the fence.", """
 15 left
 110 left
 122 flip
@@ -49,7 +49,7 @@ _  _  _  _  _  _  <1 _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  .1 _  _  _  _  _  _  _  _  _
 _  _  _  _  $1 _  _  _  _  _  _  _  _
-""", 7, 3, "DBBB", "The spinners run a lift: down on the west side, up on the east.", """
+""", 10, 6, "DBBB", "The spinners run a lift: down on the west side, up on the east.", """
 91 left
 """),
     L("""
@@ -64,7 +64,7 @@ _  _  _  >1 _  _  _  _  _  _  _  <1 _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  !2 _  _  _  _  _  _  _  _  _  !2 _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 7, 3, "BBDB", "Twin spinners blow a jet down: FLIP it to blow you back up.", """
+""", 10, 6, "BBDB", "Twin spinners blow a jet down: FLIP it to blow you back up.", """
 21 flip
 51 right
 80 right
@@ -82,7 +82,7 @@ _  _  _  _  _  _  +1 _  .1 _  +1 _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 6, 3, "DBBB", "Swing between the attractors, FLIP them to be catapulted up.", """
+""", 9, 6, "DBBB", "Swing between the attractors, FLIP them to be catapulted up.", """
 17 up
 29 flip
 40 flip
@@ -99,7 +99,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  !2 _  _  _  _
 _  _  _  _  _  _  _  _  _  _  !2 _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  *3 _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 11, 5, "DDDD", "The spinner would turn you off the top: FLIP it to turn down.", """
+""", 14, 8, "DDDD", "The spinner would turn you off the top: FLIP it to turn down.", """
 74 flip
 155 right
 """),
@@ -113,7 +113,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  !2 !2 !2 !2 !2 !2 !2 !2 !2
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 6, 3, "BDBB", "The spinner turns you down into the pit: FLIP it to climb over.", """
+""", 9, 6, "BDBB", "The spinner turns you down into the pit: FLIP it to climb over.", """
 14 right
 30 flip
 """),
@@ -127,7 +127,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  .1 _  _  _  _  _  _  _  $1 _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  *2 _
 _  _  _  _  _  _  $1 _  _  _  _  _  _  _  _  _
-""", 9, 4, "BBBB", "FLIP the attractor as you fall: it throws you along the floor.", """
+""", 12, 7, "BBBB", "FLIP the attractor as you fall: it throws you along the floor.", """
 40 right
 57 flip
 68 right
@@ -141,7 +141,7 @@ _  _  $1 _  _  _  _  _  $1 .1 _  _  _  !2 _  _  *2 _
 _  _  _  _  _  _  _  _  _  _  _  _  _  !2 _  _  _  _
 _  _  _  _  _  _  _  _  _  +1 _  _  _  !2 _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 6, 3, "BWBW", "Swing, then FLIP to be flung west: the wrap takes you round.", """
+""", 9, 6, "BWBW", "Swing, then FLIP to be flung west: the wrap takes you round.", """
 10 left
 17 flip
 38 flip
@@ -157,7 +157,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 !2 !2 !2 !2 !2 !2 !2 !2 !2 !2 !2 !2 _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  *2
-""", 6, 3, "BBBB", "Spinners run a belt, east on top and west below: step off.", """
+""", 9, 6, "BBBB", "Spinners run a belt, east on top and west below: step off.", """
 60 down
 71 flip
 """),
@@ -169,7 +169,7 @@ _  -3 $1 _  _  _  _  _  .1 _  _  _  _  _  *1 -3 _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 8, 4, "DBDB", "Rock between the two bumpers until you reach the exit by one.", """
+""", 11, 7, "DBDB", "Rock between the two bumpers until you reach the exit by one.", """
 14 right
 44 right
 65 left
@@ -187,7 +187,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  -3 _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 9, 4, "DDDD", "Four bumpers ring you in: rock across, then up to the exit.", """
+""", 12, 7, "DDDD", "Four bumpers ring you in: rock across, then up to the exit.", """
 19 left
 66 right
 137 up
@@ -202,7 +202,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  +3 _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 10, 5, "BDBD", "Two attractors make a pendulum: NUDGE in time to swing higher.", """
+""", 13, 8, "BDBD", "Two attractors make a pendulum: NUDGE in time to swing higher.", """
 12 right
 68 right
 89 left
@@ -216,7 +216,7 @@ _  .1 _  _  _  _  $1 _  _  $1 _  _  _  _  _  _  *2 _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  -1 _  -2 _  -1 _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 10, 5, "BDBB", "The repellers' pass is steep: build up speed to get over.", """
+""", 13, 8, "BDBB", "The repellers' pass is steep: build up speed to get over.", """
 10 right
 37 right
 64 right
@@ -230,7 +230,7 @@ _  _  .1 _  _  $1 _  $1 _  _  _  _  _  _  _  _  *2 _
 _  -1 _  -1 _  _  _  _  _  _  _  -3 _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 7, 3, "BDBB", "The cradle fires you at the pass: NUDGE on to carry over it.", """
+""", 10, 6, "BDBB", "The cradle fires you at the pass: NUDGE on to carry over it.", """
 12 right
 42 right
 71 left
@@ -248,7 +248,7 @@ _  _  _  _  _  _  _  _  _  +2 _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  +3 _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 8, 4, "BDBD", "A deep double well: pump it four times to swing out to the exit.", """
+""", 11, 7, "BDBD", "A deep double well: pump it four times to swing out to the exit.", """
 20 right
 74 right
 110 left
@@ -264,7 +264,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  +1 _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 6, 3, "BDDB", "Build up speed to fly over the attractor and onto the exit.", """
+""", 9, 6, "BDDB", "Build up speed to fly over the attractor and onto the exit.", """
 10 right
 37 right
 56 flip
@@ -279,7 +279,7 @@ _  .2 _  $1 _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  $1 _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  *3
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 6, 3, "DBDB", "Three spinners in a row: FLIP between them to weave through.", """
+""", 9, 6, "DBDB", "Three spinners in a row: FLIP between them to weave through.", """
 8 right
 12 flip
 55 flip
@@ -294,7 +294,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  !2 _  _  _  _  _  !2 _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 11, 5, "BBBB", "The attractor draws you in: FLIP it and ride over to the exit.", """
+""", 14, 8, "BBBB", "The attractor draws you in: FLIP it and ride over to the exit.", """
 26 flip
 74 right
 138 left
@@ -309,7 +309,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  -3 _  -3 _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  !2 _  _  _  _  _  _  _  _
-""", 7, 3, "DBDB", "Bob between the repeller pairs, higher each time, out the top.", """
+""", 10, 6, "DBDB", "Bob between the repeller pairs, higher each time, out the top.", """
 12 up
 46 up
 80 up
