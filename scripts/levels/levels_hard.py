@@ -13,7 +13,7 @@ _  .1 _  _  _  _  _  _  !1 +3 _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  $2 _  _  _  _  _  _  _  _
 _  _  _  _  -1 _  _  _  _  !1 _  _  _  _  >1 _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 8, 4, "DBDB", "Bounce off the west wall; the heavy well swings you onto its gate.", """
+""", 10, 6, "DBDB", "Bounce off the west wall; the heavy well swings you onto its gate.", """
 10 left
 36 left
 63 left
@@ -32,7 +32,7 @@ _  _  _  _  _  -1 _  _  _  _  -1 _  _  _  _  _
 _  _  _  _  _  _  _  _  $2 !1 _  _  _  _  _  _
 _  _  _  _  _  _  _  _  *1 _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  +1 _  _  _  _  _  _  _
-""", 9, 4, "DDDD", "Drop through the repeller funnel onto the gate above the well.", """
+""", 11, 6, "DDDD", "Drop through the repeller funnel onto the gate above the well.", """
 6 down
 34 up
 60 down
@@ -50,7 +50,7 @@ _  !1 _  _  _  _  !1 !1 _  !1 _  _  _  _  _  _  _  _
 _  _  _  _  _  _  -2 _  _  _  _  _  -2 _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 7, 3, "DDDD", "Four repellers hold a corridor open; FLIP the well to bounce back.", """
+""", 9, 5, "DDDD", "Four repellers hold a corridor open; FLIP the well to bounce back.", """
 10 right
 22 flip
 37 right
@@ -70,7 +70,7 @@ _  _  _  >1 _  _  _  _  _  _  _  _  _  _  +2 _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 8, 4, "DDDD", "Between two wells and two spinners: one FLIP sets up the climb.", """
+""", 10, 6, "DDDD", "Between two wells and two spinners: one FLIP sets up the climb.", """
 12 up
 39 down
 59 flip
@@ -90,7 +90,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  +3 _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 7, 3, "DBDB", "Swing west round the spinner, off the wall; two FLIPs land you.", """
+""", 9, 5, "DBDB", "Swing west round the spinner, off the wall; two FLIPs land you.", """
 8 down
 35 left
 53 flip
@@ -108,7 +108,7 @@ _  _  _  _  _  _  _  _  _  !1 _  _  _  !1 _  _  _
 _  _  _  _  _  _  _  !1 _  $2 _  _  $2 _  _  !1 _
 _  <1 _  _  _  _  _  _  .1 _  _  _  _  _  _  >1 _
 _  _  _  _  _  _  _  _  !1 _  _  _  _  _  _  *1 !1
-""", 6, 3, "DDDD", "Twin wells overhead: FLIP them to skim east to the spinner's gate.", """
+""", 8, 5, "DDDD", "Twin wells overhead: FLIP them to skim east to the spinner's gate.", """
 8 flip
 20 flip
 33 right
@@ -124,7 +124,7 @@ _  .1 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  !1 _  _  _  _  <1 _  _  _  _  _  <1 _  _  _  _
 _  _  _  _  $2 _  $2 _  *3 _  _  _  _  _  _  _  _  _
 _  _  _  !1 _  !1 _  !1 *3 _  _  _  _  _  _  _  _  _
-""", 7, 3, "DDDD", "Run the floor under a row of spinners; FLIP them to turn upward.", """
+""", 9, 5, "DDDD", "Run the floor under a row of spinners; FLIP them to turn upward.", """
 11 down
 18 flip
 35 up
@@ -144,7 +144,7 @@ _  _  $2 _  !1 _  _  _  _  _  _  _  _  _  _  _  _  _
 _  !1 _  _  _  _  _  _  _  -1 _  _  _  _  _  _  _  _
 _  _  _  _  $2 !1 _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  !1 _  _  _
-""", 7, 3, "WDWD", "The floor wraps to the ceiling: fall through it twice to the gate.", """
+""", 9, 5, "WDWD", "The floor wraps to the ceiling: fall through it twice to the gate.", """
 7 down
 38 down
 65 right
@@ -162,7 +162,7 @@ _  _  _  _  _  !1 !1 _  _  _  _  _  _  _
 _  _  _  _  -1 _  _  _  -1 _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 7, 3, "DDDD", "A cage of four repellers: switch the far pull with FLIP to slip out.", """
+""", 9, 5, "DDDD", "A cage of four repellers: switch the far pull with FLIP to slip out.", """
 11 flip
 37 flip
 67 flip
@@ -180,7 +180,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  !1 _
 _  _  _  _  _  _  _  _  _  !1 $2 _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  !1 _  _  -1
 -1 _  _  _  _  _  _  .1 _  _  _  _  _  _  _  _
-""", 6, 3, "DDDD", "Swing round the east side of the heavy well; two FLIPs lift you.", """
+""", 8, 5, "DDDD", "Swing round the east side of the heavy well; two FLIPs lift you.", """
 7 right
 21 flip
 38 left
@@ -200,7 +200,7 @@ _  _  _  !1 !1 _  _  _  _  _  _  _  _  _  _
 _  _  _  .1 _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  !1 _  _  _  _  _  _  _  _  +1 _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 8, 4, "BDBD", "Bounce off the floor and climb the west side, clear of the bumper.", """
+""", 10, 6, "BDBD", "Bounce off the floor and climb the west side, clear of the bumper.", """
 4 down
 32 down
 57 right
@@ -217,7 +217,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  !1 _  _  _  !1 !1 _  _  >1
 _  _  _  _  _  _  _  !1 .1 _  _  $2 _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  !1 _  _  _
-""", 7, 3, "DDDD", "A pull and a push side by side: FLIP swaps them as you climb.", """
+""", 9, 5, "DDDD", "A pull and a push side by side: FLIP swaps them as you climb.", """
 4 right
 34 left
 61 up
@@ -235,7 +235,7 @@ _  _  _  _  _  _  _  _  -1 _  _  !1 _  !1 _  _
 _  _  _  !1 _  _  _  _  _  _  _  _  .1 _  _  _
 _  _  $2 _  $2 _  _  _  _  _  !1 _  _  _  _  _
 _  !1 _  _  !1 _  _  _  _  _  _  _  _  _  _  _
-""", 7, 3, "DWDW", "A repeller wall bars the way: loop round it through the side wrap.", """
+""", 9, 5, "DWDW", "A repeller wall bars the way: loop round it through the side wrap.", """
 9 right
 25 flip
 36 right
@@ -254,7 +254,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  !1 _  $2 !1 _  _  _  _  _  _  _  _  _  _
 _  _  -1 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  *3 *3 _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 8, 4, "DDDD", "The far heavy well bends every line: loop over it, drop to the gate.", """
+""", 10, 6, "DDDD", "The far heavy well bends every line: loop over it, drop to the gate.", """
 5 up
 34 flip
 40 down
@@ -274,7 +274,7 @@ _  *3 _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  >1 _  _  _  _  _  _  >1 _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 9, 4, "DDDD", "A pinwheel of four spinners: FLIP their turn, then ride it west.", """
+""", 11, 6, "DDDD", "A pinwheel of four spinners: FLIP their turn, then ride it west.", """
 8 flip
 31 flip
 55 up
@@ -291,7 +291,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  !1 _  _  _  _  _  _  _  _  _  _
 _  _  $2 !1 _  _  *3 _  _  _  _  _  _  _  _  _  _  _
 _  _  !1 _  _  _  *3 _  -1 _  _  _  _  _  _  _  _  _
-""", 8, 4, "DDDD", "Drop down the west side and ride the clockwise current to the gate.", """
+""", 10, 6, "DDDD", "Drop down the west side and ride the clockwise current to the gate.", """
 8 down
 34 down
 62 up
@@ -305,7 +305,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  .1 _  $2 _  *3 _  _  _  _  _  $2 _  _  _  _  -1 _
 !1 _  _  !1 !1 *3 _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  <1 _  _  _  _  _  _  _  _
-""", 9, 4, "DDDD", "A low hall of spinners: push east, let the current carry you back.", """
+""", 11, 6, "DDDD", "A low hall of spinners: push east, let the current carry you back.", """
 9 right
 35 right
 62 right
@@ -323,7 +323,7 @@ _  _  _  _  _  _  _  _  $2 _  $2 _  _  *3
 _  _  _  .1 _  _  _  _  _  !1 !1 -1 _  _
 _  _  !1 _  !1 _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 7, 3, "DDDD", "FLIP the spinner's turn so its current carries you east to the gate.", """
+""", 9, 5, "DDDD", "FLIP the spinner's turn so its current carries you east to the gate.", """
 12 flip
 37 flip
 66 right
@@ -342,7 +342,7 @@ _  !1 _  _  !1 _  $2 _  _  _  _  _  _  _  _
 _  _  _  .1 $2 _  _  _  _  _  _  _  _  _  _
 _  !1 _  _  _  !1 _  _  _  _  _  _  +1 _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 8, 4, "BDBD", "Three FLIPs wind the spinner's pull; spiral in to the gate below it.", """
+""", 10, 6, "BDBD", "Three FLIPs wind the spinner's pull; spiral in to the gate below it.", """
 12 flip
 33 flip
 60 flip
@@ -361,7 +361,7 @@ _  _  _  _  _  _  _  _  _  !1 !1 !1 _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  +1 _  _  _  _  _  _  _  _  _  _  _  _  _  +1 _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 9, 4, "DDDD", "Four corner wells pull every way: one FLIP sends you up to the gate.", """
+""", 11, 6, "DDDD", "Four corner wells pull every way: one FLIP sends you up to the gate.", """
 9 left
 18 flip
 46 right
@@ -380,7 +380,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  !1 _  _  _  !1 <1 _  _
 _  _  .1 $2 _  _  _  _  $2 _  _  _  _  _  _  _
 _  !1 _  _  !1 _  _  !1 _  _  _  !1 _  _  _  _
-""", 9, 4, "DDDD", "The big spinner drives a current; FLIP it to turn back home.", """
+""", 11, 6, "DDDD", "The big spinner drives a current; FLIP it to turn back home.", """
 10 right
 20 flip
 47 left
@@ -400,7 +400,7 @@ _  _  _  _  _  _  _  !1 _  _  _  _  _  _  _  _  _  _
 _  _  _  .1 _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  !1 _  _  _  _  _  _  _  _  _  -1 _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 9, 4, "DDDD", "Climb the rim of the great vortex; FLIP its spin to hold the line.", """
+""", 11, 6, "DDDD", "Climb the rim of the great vortex; FLIP its spin to hold the line.", """
 10 flip
 40 flip
 67 flip
@@ -420,7 +420,7 @@ _  _  _  _  >1 _  !1 _  _  _  _  _  -2 _  _  _  _
 !1 !1 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 *3 _  $2 _  _  _  _  _  _  _  _  _  _  _  _  _  _
 *3 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 9, 4, "BDBD", "Sink to the floor and slide west along it to the corner gate.", """
+""", 11, 6, "BDBD", "Sink to the floor and slide west along it to the corner gate.", """
 12 flip
 22 down
 42 flip
@@ -439,7 +439,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  .1 $2 _  _  _  _  _  _  _  _  _  +1 _  _
 _  _  _  _  !1 _  _  _  $2 _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  !1 _  _  _  _  _  _  _  _  _  _
-""", 9, 4, "WDWD", "Fall through the floor past the bumper: the wrap brings you to the gate.", """
+""", 11, 6, "WDWD", "Fall through the floor past the bumper: the wrap brings you to the gate.", """
 9 flip
 20 left
 49 right
@@ -457,7 +457,7 @@ _  _  _  $2 !1 _  _  _  _  _  _  _  _  _  _  _
 _  _  !1 _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  .1 !1 _  _  _  _  _  _  _  _  <1 _  _
 _  _  _  _  !1 _  _  _  _  _  _  _  _  _  _  _
-""", 9, 4, "DWDW", "FLIP the heavy well into a push and climb the west side past it.", """
+""", 11, 6, "DWDW", "FLIP the heavy well into a push and climb the west side past it.", """
 12 flip
 30 up
 58 down
@@ -475,7 +475,7 @@ _  $2 _  -1 _  _  -1 _  _  _  _  -1 _  _  -1 _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  +2 _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 10, 5, "DDDD", "Thread the gap in the repeller fence; FLIP the well to land above it.", """
+""", 12, 7, "DDDD", "Thread the gap in the repeller fence; FLIP the well to land above it.", """
 9 right
 20 flip
 43 left
