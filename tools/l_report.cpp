@@ -57,6 +57,28 @@ bool shiftRun(const Script& s, const Run& r, int shift, Script& out) {
   return true;
 }
 
+// The presses a route cannot do without: presses whose removal still wins
+// (a press after the exit is one) are taken out one at a time, the first
+// such press first, until every press left is needed. A replay may keep a
+// spare press that makes its timing more forgiving; this count shows how
+// many presses the level itself asks for.
+int neededPresses(const Level& level, Script s) {
+  for (bool removed = true; removed;) {
+    removed = false;
+    for (const Run& r : pressRuns(s)) {
+      Script without;
+      for (const InputPress& p : s)
+        if (p.frame < r.first || p.frame > r.last) without.push_back(p);
+      if (playScript(level, without, 0).result == Exited) {
+        s = without;
+        removed = true;
+        break;
+      }
+    }
+  }
+  return static_cast<int>(pressRuns(s).size());
+}
+
 int pressMargin(const Level& level, const Script& s, const Run& r) {
   int side[2] = {0, 0};
   for (int dir = 0; dir < 2; ++dir) {
@@ -93,6 +115,7 @@ struct LevelMeasure {
   bool sizeClash;  // a coin and a hazard of the same size
   bool solved, idleWins, usesFlip;
   int presses, margin;
+  int needed;  // presses left when every spare one is taken out
   double timeLeft, random;
   std::string idea;
 };
@@ -173,7 +196,7 @@ double reportCampaign(const std::string& path, const std::string& givenDir, int 
   const std::string solutionDir = solutionFolder(givenDir, path);
   const std::string base = path.substr(path.find_last_of('/') + 1);
   std::printf("## %s: %s\n\n", campaign.name, campaign.desc);
-  std::printf("| # | force A/R/C/W | coins | hazards | ball | presses | FLIP | time left | margin | random | idea |\n");
+  std::printf("| # | force A/R/C/W | coins | hazards | ball | presses (needed) | FLIP | time left | margin | random | idea |\n");
   std::printf("|---|---|---|---|---|---|---|---|---|---|---|\n");
   std::vector<LevelMeasure> all;
   int playable = 0;
@@ -213,6 +236,7 @@ double reportCampaign(const std::string& path, const std::string& givenDir, int 
       m.presses = static_cast<int>(runs.size());
       for (const InputPress& p : s) m.usesFlip |= (p.keys & HoldFlip) != 0;
       m.margin = MarginCap;
+      if (m.solved) m.needed = neededPresses(level, s);
       if (m.solved)
         for (const Run& r : runs) m.margin = std::min(m.margin, pressMargin(level, s, r));
       else
@@ -221,9 +245,9 @@ double reportCampaign(const std::string& path, const std::string& givenDir, int 
     m.idleWins = playScript(level, {}, 0).result == Exited;
     m.random = randomShare(level, scripts);
     all.push_back(m);
-    std::printf("| %d | %d %d/%d/%d/%d | %d | %d | %d%s | %d | %s | %s | %d | %.1f%% | %s%s%s |\n", slot, m.force,
+    std::printf("| %d | %d %d/%d/%d/%d | %d | %d | %d%s | %d (%d) | %s | %s | %d | %.1f%% | %s%s%s |\n", slot, m.force,
                 m.kinds[0], m.kinds[1], m.kinds[2], m.kinds[3], m.coins, m.hazards, m.ballSize,
-                m.sizeClash ? " (coin=hazard size)" : "", m.presses, m.usesFlip ? "yes" : "no",
+                m.sizeClash ? " (coin=hazard size)" : "", m.presses, m.needed, m.usesFlip ? "yes" : "no",
                 m.solved ? fmt("%.1f s", m.timeLeft).c_str() : "NOT WON", m.margin, m.random,
                 m.idleWins ? "WON WITH NO KEY: " : "", m.idea.c_str(), "");
     std::fflush(stdout);
@@ -234,11 +258,12 @@ double reportCampaign(const std::string& path, const std::string& givenDir, int 
     return -1;
   }
 
-  std::vector<double> force, presses, random, timeLeft, margin;
+  std::vector<double> force, presses, needed, random, timeLeft, margin;
   int kindLevels[4] = {0, 0, 0, 0}, flips = 0, unsolved = 0, idle = 0, smallBall = 0, clash = 0, tiny = 0;
   for (const LevelMeasure& m : all) {
     force.push_back(m.force);
     presses.push_back(m.presses);
+    needed.push_back(m.needed);
     random.push_back(m.random);
     timeLeft.push_back(m.timeLeft);
     margin.push_back(m.margin);
@@ -251,10 +276,10 @@ double reportCampaign(const std::string& path, const std::string& givenDir, int 
     clash += m.sizeClash;
   }
   const double n = static_cast<double>(all.size());
-  std::printf("\nMedians: force pieces %.1f, presses %.1f, random share %.1f%%, time left %.1f s, margin %.1f. "
+  std::printf("\nMedians: force pieces %.1f, presses %.1f (needed %.1f), random share %.1f%%, time left %.1f s, margin %.1f. "
               "Least time left %.1f s, least margin %.0f. Levels with attractors %d, repellers %d, clockwise "
               "spinners %d, anticlockwise spinners %d; replays using FLIP %d of %d.\n\n",
-              median(force), median(presses), median(random), median(timeLeft), median(margin),
+              median(force), median(presses), median(needed), median(random), median(timeLeft), median(margin),
               *std::min_element(timeLeft.begin(), timeLeft.end()), *std::min_element(margin.begin(), margin.end()),
               kindLevels[0], kindLevels[1], kindLevels[2], kindLevels[3], flips, static_cast<int>(n));
 

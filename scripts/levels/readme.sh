@@ -38,7 +38,10 @@ For each level of a campaign the table gives:
   that can be read has a ball and force pieces of size 1 or more, since
   size 0 is drawn as a dot of 3 pixels);
 - of the stored winning script: **presses** (a press is a run of
-  consecutive frames that hold keys), whether it uses **FLIP**, the
+  consecutive frames that hold keys; in brackets, the presses left when
+  every press the script can win without is taken out, one at a time: a
+  stored script may keep a spare press that makes its timing more
+  forgiving), whether it uses **FLIP**, the
   **time left** at the exit, and the timing **margin**: the largest shift,
   up to 15 frames, by which each press alone may come that much earlier
   and that much later and still win (the level's tightest press counts);
