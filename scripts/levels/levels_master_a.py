@@ -15,7 +15,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  -1 _  _  !1 _  _  _  !1 _  _  -1 _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 8, 5, "BDBD", "Rock along the ceiling, then slip down the west of the big push.", """
+""", 10, 7, "BDBD", "Rock along the ceiling, then slip down the west of the big push.", """
 24 right
 48 left
 72 up
@@ -35,7 +35,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  +1 _  _  _  _  +2 _  _  _  _  +1 _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 7, 5, "BBDB", "Rise off the floor pulls, FLIP them, arc over to the west door.", """
+""", 9, 7, "BBDB", "Rise off the floor pulls, FLIP them, arc over to the west door.", """
 17 flip
 34 up
 48 flip
@@ -55,7 +55,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  +2 _  _  _  _  _  _  _
 _  <1 _  _  _  _  _  _  _  _  _  _  _  _  >1 _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 7, 5, "BBDB", "Skim the roof over the pull, turn back, drop to the east exit.", """
+""", 9, 7, "BBDB", "Skim the roof over the pull, turn back, drop to the east exit.", """
 22 flip
 33 left
 52 flip
@@ -75,7 +75,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  >1 _  _  _  _  _  _  _  >1 _  _  _
 _  _  _  _  _  _  _  _  .1 _  _  _  _  _  _  _
 _  +1 _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 7, 5, "DBBD", "Climb off the floor, FLIP the big spinner, curl east to a nook.", """
+""", 9, 7, "DBBD", "Climb off the floor, FLIP the big spinner, curl east to a nook.", """
 17 flip
 34 up
 48 flip
@@ -95,7 +95,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  !3 _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  $2 _  _  _  -1 _  _  _  _  _  -1 _  !3 _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 5, 5, "BWBW", "Drop out through the west wrap and slip into the east pocket.", """
+""", 7, 7, "BWBW", "Drop out through the west wrap and slip into the east pocket.", """
 8 flip
 19 down
 32 flip
@@ -116,7 +116,7 @@ _  _  _  _  _  >1 _  _  _  _  _  <1 _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  $2 _  _  _
 _  _  _  _  _  _  _  _  .1 _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 8, 5, "DWBW", "Curl east over the spinners and wrap round into the west pocket.", """
+""", 10, 7, "DWBW", "Curl east over the spinners and wrap round into the west pocket.", """
 14 down
 40 flip
 50 down
@@ -137,7 +137,7 @@ _  _  _  _  >1 _  _  _  _  _  _  _  >1 _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  -1 _  _  _  _  _  _  _  _
-""", 6, 5, "DBBB", "Roll west under the spinners; FLIP them to lift you to the nook.", """
+""", 8, 7, "DBBB", "Roll west under the spinners; FLIP them to lift you to the nook.", """
 11 left
 58 right
 72 flip
@@ -157,7 +157,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  *3 !1 _  _
 _  _  _  _  _  _  _  _  +1 _  _  _  !1 !1 !1 _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 6, 5, "DWDW", "Wrap out west, run the roof, drop past the spinner to the pen.", """
+""", 8, 7, "DWDW", "Wrap out west, run the roof, drop past the spinner to the pen.", """
 10 left
 34 flip
 63 right
@@ -177,7 +177,7 @@ _  _  _  _  +1 _  _  _  _  _  _  +1 _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  $2 _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  .1 _  _
-""", 7, 5, "DBBB", "Run the floor west, climb past the pulls to the pen by the push.", """
+""", 9, 7, "DBBB", "Run the floor west, climb past the pulls to the pen by the push.", """
 10 flip
 39 right
 70 left
@@ -197,7 +197,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  -1 _  _  _  _  _  <1 _  _  _  _  _  _  _  >1
-""", 7, 5, "BBDD", "Climb to the roof, cross the big pull, FLIP it, drop in the pen.", """
+""", 9, 7, "BBDD", "Climb to the roof, cross the big pull, FLIP it, drop in the pen.", """
 20 up
 44 up
 68 right
@@ -217,7 +217,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  <1 _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 7, 5, "BDBD", "Drop down the west, loop over the pull, FLIP into the east nook.", """
+""", 9, 7, "BDBD", "Drop down the west, loop over the pull, FLIP into the east nook.", """
 20 flip
 38 up
 68 down
@@ -237,7 +237,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  !1 _  _  _
 _  _  _  _  -1 _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  +1 _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 6, 5, "BDBB", "Run the repeller gate; FLIP the big spinner to tuck in under it.", """
+""", 8, 7, "BDBB", "Run the repeller gate; FLIP the big spinner to tuck in under it.", """
 16 flip
 43 flip
 57 left
@@ -257,7 +257,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  -2 _  _  !1 _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  -1 _  _  _  _  _  $2 _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  >1 _  _  _  _  _  *3 _
-""", 7, 5, "WBDB", "Wrap through the ceiling twice; slant past the big push to exit.", """
+""", 9, 7, "WBDB", "Wrap through the ceiling twice; slant past the big push to exit.", """
 25 flip
 33 right
 57 up

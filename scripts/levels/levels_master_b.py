@@ -14,7 +14,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  $2 _  _  -1 _  _  _  _  _  _  _  -1 _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 10, 5, "BBBB", "FLIP off the big pull, loop round the west and skim over it.", """
+""", 12, 7, "BBBB", "FLIP off the big pull, loop round the west and skim over it.", """
 12 flip
 55 flip
 72 down
@@ -33,7 +33,7 @@ _  _  *2 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  -1 _  _  _  _  -1 _  _  _  _  -1 _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 10, 5, "DBDB", "Fly the repeller corridor to the east wall and back to the exit.", """
+""", 12, 7, "DBDB", "Fly the repeller corridor to the east wall and back to the exit.", """
 9 right
 51 left
 75 left
@@ -53,7 +53,7 @@ _  _  _  _  _  _  _  _  $2 _  _  _  _  _  _  _  _  _
 _  _  _  _  -2 _  _  _  _  _  _  _  !1 -2 !1 _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  !1 !1 _  _  _
 _  _  _  _  _  _  _  _  _  _  !1 _  *2 !1 !1 _  _  _
-""", 11, 5, "BBBB", "Aim at the small whirlpool; it sweeps you down to the exit.", """
+""", 13, 7, "BBBB", "Aim at the small whirlpool; it sweeps you down to the exit.", """
 29 up
 58 right
 82 right
@@ -73,7 +73,7 @@ _  _  _  _  _  _  _  _  _  !1 !1 !1 !1 !1 _  _
 _  _  _  _  _  _  _  -2 _  !1 !1 !1 !1 _  _  $2
 _  _  .1 _  _  _  _  _  _  !1 !1 *2 _  _  _  _
 _  _  _  _  _  _  $2 _  _  _  _  _  _  _  _  _
-""", 8, 5, "BBBB", "Run the floor east, bounce off the wall and back into the pen.", """
+""", 10, 7, "BBBB", "Run the floor east, bounce off the wall and back into the pen.", """
 8 left
 32 right
 77 left
@@ -94,7 +94,7 @@ _  _  _  +2 _  _  _  _  _  _  _  _  +2 _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  .1 _  _  _  _  _  _  _
 _  *2 _  _  $2 _  _  _  _  _  _  _  $2 _  _  $2
-""", 11, 5, "DBBB", "Run the floor under four pulls; FLIP them to pushes to stay off.", """
+""", 13, 7, "DBBB", "Run the floor under four pulls; FLIP them to pushes to stay off.", """
 10 flip
 42 flip
 72 flip
@@ -114,7 +114,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  .1 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  -1 _  _  _  _  _  _  _  _  _
 _  _  _  !1 !1 !1 !1 _  _  _  _  !1 !1 !1 !1 _  _  _
-""", 9, 5, "BBBB", "Climb the west wall, FLIP the whirlpool, slip into its cap.", """
+""", 11, 7, "BBBB", "Climb the west wall, FLIP the whirlpool, slip into its cap.", """
 9 up
 44 flip
 58 flip
@@ -135,7 +135,7 @@ _  _  _  _  _  _  _  _  >2 _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 8, 5, "BBBB", "Skim the roof over the top whirlpool and drop into the east pen.", """
+""", 10, 7, "BBBB", "Skim the roof over the top whirlpool and drop into the east pen.", """
 17 left
 44 flip
 63 flip
@@ -156,7 +156,7 @@ _  _  _  _  _  _  _  _  _  $2 _  _  _  _  _  _
 _  *2 _  _  _  _  _  _  -1 _  _  _  _  _  _  _
 !1 !1 !1 _  _  _  _  _  _  _  _  _  _  _  .1 _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 11, 5, "WBWB", "Climb the east side, then run west under the pulls to the pen.", """
+""", 13, 7, "WBWB", "Climb the east side, then run west under the pulls to the pen.", """
 12 up
 34 flip
 77 up
@@ -176,7 +176,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  $2 _  _
 _  _  _  _  _  _  _  _  +1 _  _  _  _  _  _  _  _
 _  .1 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  $2 _  _
-""", 8, 5, "BWBW", "Wrap out west, cut back through the east wrap to the north nook.", """
+""", 10, 7, "BWBW", "Wrap out west, cut back through the east wrap to the north nook.", """
 28 left
 52 right
 76 up
@@ -196,7 +196,7 @@ _  _  _  _  _  _  _  _  _  _  _  $2 _  _  _  _  _
 _  _  _  _  _  _  _  _  +1 _  _  _  _  _  _  _  _
 _  .1 _  _  _  _  _  $2 _  _  _  _  _  _  _  <1 _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 9, 5, "BBBB", "Roll past the low pull; FLIP it to fling you up to the roof.", """
+""", 11, 7, "BBBB", "Roll past the low pull; FLIP it to fling you up to the roof.", """
 30 flip
 49 flip
 57 right
@@ -216,7 +216,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  -1 _  _  _  _  _  _  _  _
 _  _  $2 _  _  _  _  _  _  _  _  _  _  _  !1 !1 <1
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  !1 *2 _
-""", 9, 5, "BWBW", "Slide down the west edge and wrap out into the far corner pen.", """
+""", 11, 7, "BWBW", "Slide down the west edge and wrap out into the far corner pen.", """
 6 down
 53 flip
 75 down
@@ -236,7 +236,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  !1 _  _  !1 !1
 _  _  _  _  _  _  _  _  _  _  _  _  _  !1 !1 *2 !1 !1
 _  _  _  _  _  _  _  _  -1 _  _  _  _  !1 !1 !1 +1 !1
 _  _  _  _  _  _  _  _  _  _  _  _  _  !1 !1 !1 !1 !1
-""", 12, 5, "BBBB", "Figure-eight round the two whirlpools, then drop into the well.", """
+""", 14, 7, "BBBB", "Figure-eight round the two whirlpools, then drop into the well.", """
 28 down
 59 up
 83 down
