@@ -115,7 +115,8 @@ void onCampaignFile(const char* fileName, int /*attrib*/, int location) {
 int userCampaignFolder(const char* xdgDataHome, const char* home, char* folder, int size) {
   if (folder == nullptr || size < 1) return 1;
   folder[0] = '\0';
-  // The base directory specification ignores a relative XDG_DATA_HOME.
+  // An XDG_DATA_HOME that is not an absolute path is ignored, as desktops do,
+  // and the folder under the home folder is used instead.
   int written = -1;
   if (xdgDataHome != nullptr && xdgDataHome[0] == '/')
     written = std::snprintf(folder, size, "%s/quib/", xdgDataHome);

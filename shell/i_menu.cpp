@@ -35,14 +35,6 @@ bool openAndRead(const CampaignHeader& header) {
   return campaignUnplayable(chosen) == 0;
 }
 
-void clearScreenToBlack() {
-  BITMAP* window = windowPicture();
-  acquire_bitmap(window);
-  clearToBlack(window);
-  release_bitmap(window);
-  presentWindow();
-}
-
 // Loads and plays the selected campaign. A campaign that fails to load
 // leaves the wheel and the selection moves to the one before it; for one of
 // the five difficulty campaigns that is fatal (returns 1). `frameStart` is
@@ -76,7 +68,7 @@ int chooseCampaign(CampaignCatalogue& catalogue, int& selected, int32_t& frameSt
   // campaign again.
   waitForActionRelease();
   clearToBlack(backBuffer);
-  clearScreenToBlack();
+  clearWindowToBlack();
   return 0;
 }
 

@@ -22,14 +22,6 @@ constexpr int ExitPauseMs = 5000;
 constexpr int LossPauseMs = 1000;
 constexpr int BurstLength = 50;
 
-void clearScreenToBlack() {
-  BITMAP* window = windowPicture();
-  acquire_bitmap(window);
-  clearToBlack(window);
-  release_bitmap(window);
-  presentWindow();
-}
-
 // Shows a result screen for at most `frames` frames; an action key ends it
 // after any shown frame, so at least one frame is always shown.
 void showResultScreen(ResultScreen which, int frames) {
@@ -70,7 +62,7 @@ void runCampaign(Campaign& campaign) {
     if (p > slots) return;  // no playable slot left: no result screen
 
     restartFrameClock();
-    clearScreenToBlack();
+    clearWindowToBlack();
     clearToBlack(backBuffer);
     startLevel(campaign.level[p - 1], p, false);
     const LevelResult result = playLevel(false);

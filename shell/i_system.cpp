@@ -2,6 +2,8 @@
 // the window, the off-screen image and the input and timer services.
 #include "shell/i_system.h"
 
+#include "shell/i_screens.h"
+
 #include <allegro.h>
 
 #include "shell/args.h"
@@ -55,6 +57,15 @@ void showPicture(BITMAP* picture) {
   if (target == nullptr || picture == nullptr) return;
   acquire_bitmap(target);
   blit(picture, target, 0, 0, 0, 0, ScreenWidth, ScreenHeight);
+  release_bitmap(target);
+  presentWindow();
+}
+
+void clearWindowToBlack() {
+  BITMAP* target = windowPicture();
+  if (target == nullptr) return;
+  acquire_bitmap(target);
+  clearToBlack(target);
   release_bitmap(target);
   presentWindow();
 }

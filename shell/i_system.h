@@ -38,3 +38,5 @@ void presentWindow();
 // Copies a whole 512 x 384 picture (the back buffer) into the window
 // picture and shows it.
 void showPicture(BITMAP* picture);
+// Clears the window to black, at once.
+void clearWindowToBlack();
