@@ -11,7 +11,7 @@
 #include "draw/r_board.h"
 #include "game/p_play.h"
 #include "game/p_score.h"
-#include "shell/i_system.h"
+#include "platform/i_system.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "game/g_clock.h"
 #include "game/g_panel.h"
 #include "game/g_tally.h"
-#include "shell/i_system.h"
+#include "platform/i_system.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "game/g_panel.h"
 #include "game/g_play.h"
 #include "game/p_tally.h"
-#include "shell/i_system.h"
+#include "platform/i_system.h"
 
 namespace {
 

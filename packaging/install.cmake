@@ -16,7 +16,9 @@ set(QUIB_MAINTAINER "QUIB maintainers <maintainers@users.noreply.c-seed-4257a566
 
 install(TARGETS quib quib-replay quib-lab RUNTIME DESTINATION ${QUIB_GAMES_DIR})
 
-file(GLOB QUIB_SHIPPED_CAMPAIGNS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/campaigns/quib*.qbf)
+# Each campaign goes with the winning routes of its levels (FILE.qbf.N.txt).
+file(GLOB QUIB_SHIPPED_CAMPAIGNS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/campaigns/quib*.qbf
+     ${CMAKE_SOURCE_DIR}/campaigns/quib*.qbf.*.txt)
 install(FILES ${QUIB_SHIPPED_CAMPAIGNS} DESTINATION ${QUIB_CAMPAIGN_DIR})
 
 # Manual pages and the package's changelog go compressed, as Debian wants

@@ -8,7 +8,7 @@
 # Builds in build-fuzz with clang. The reader fuzzer runs over a scratch copy
 # of tests/corpus (the checked-in corpus is never written to); the play
 # fuzzer's seeds are made afresh from the shipped campaigns and their winning
-# replays (campaigns/*.qbf, tests/solutions/), so they follow the levels as
+# replays (campaigns/*.qbf and their routes), so they follow the levels as
 # they change. Exits non-zero on any finding: crash, property violation,
 # sanitizer report, leak or timeout. Crash inputs are kept in fuzz-out/.
 set -eu
@@ -56,7 +56,7 @@ mkdir -p "$WORK/corpus" "$WORK/play" "$OUT"
 cp "$ROOT"/tests/corpus/* "$WORK/corpus/"
 for campaign in "$ROOT"/campaigns/*.qbf; do
   set --
-  for solution in "$ROOT/tests/solutions/$(basename "$campaign")".*.txt; do
+  for solution in "$ROOT/campaigns/$(basename "$campaign")".*.txt; do
     [ -f "$solution" ] || continue
     slot=${solution%.txt}; slot=${slot##*.}
     set -- "$@" "$slot" "$solution"

@@ -9,7 +9,7 @@
 #include "game/g_clock.h"
 #include "shell/i_run.h"
 #include "shell/i_screens.h"
-#include "shell/i_system.h"
+#include "platform/i_system.h"
 
 #include <allegro.h>
 

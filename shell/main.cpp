@@ -10,8 +10,8 @@
 #include "shell/args.h"
 #include "shell/i_catalogue.h"
 #include "shell/i_game.h"
-#include "shell/i_icon.h"
-#include "shell/i_system.h"
+#include "platform/i_icon.h"
+#include "platform/i_system.h"
 #include "tools/t_create.h"
 #include "tools/t_shuffle.h"
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "shell/args.h"
-#include "shell/i_system.h"
+#include "platform/i_system.h"
 
 namespace {
 

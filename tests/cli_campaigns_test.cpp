@@ -62,7 +62,7 @@ TEST(ShippedCampaigns, EveryLevelHasAWinningReplay) {
     std::ifstream in(file);
     ASSERT_EQ(readCampaign(in, campaign), 0) << file;
     for (int slot = 1; slot <= campaign.levelCount; ++slot) {
-      const fs::path solution = fs::path(QUIB_TESTDATA_DIR) / ".." / "solutions" /
+      const fs::path solution = file.parent_path() /
                                 (file.filename().string() + "." + std::to_string(slot) + ".txt");
       ASSERT_TRUE(fs::exists(solution)) << "no solution for level " << slot << " of " << file;
       const std::string out = runReplay(file.string(), slot, solution.string());

@@ -10,7 +10,7 @@
 namespace {
 
 const std::string kCampaign = std::string(QUIB_CAMPAIGN_DIR) + "/quib_beginner.qbf";
-const std::string kSolution = std::string(QUIB_CAMPAIGN_DIR) + "/../tests/solutions/quib_beginner.qbf.1.txt";
+const std::string kSolution = std::string(QUIB_CAMPAIGN_DIR) + "/quib_beginner.qbf.1.txt";
 
 cli::RunResult lab(const cli::fs::path& dir, const std::vector<std::string>& args) {
   return cli::runProgram(QUIB_LAB_BINARY, dir, args, "", true);

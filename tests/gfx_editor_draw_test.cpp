@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "data/level.h"
-#include "shell/i_system.h"
+#include "platform/i_system.h"
 #include "test_bitmap.h"
 #include "tools/e_state.h"
 

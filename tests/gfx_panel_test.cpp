@@ -11,7 +11,7 @@
 #include "game/g_panel.h"
 #include "game/p_play.h"
 #include "game/p_score.h"
-#include "shell/i_system.h"
+#include "platform/i_system.h"
 #include "test_bitmap.h"
 
 using namespace testbmp;

@@ -10,7 +10,7 @@
 #include "game/p_play.h"
 #include "game/p_score.h"
 #include "game/p_tally.h"
-#include "shell/i_system.h"
+#include "platform/i_system.h"
 #include "test_bitmap.h"
 
 using namespace testbmp;

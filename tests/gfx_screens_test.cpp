@@ -11,7 +11,7 @@
 #include "data/level.h"
 #include "shell/i_run.h"
 #include "shell/i_screens.h"
-#include "shell/i_system.h"
+#include "platform/i_system.h"
 #include "test_bitmap.h"
 
 using namespace testbmp;

@@ -33,7 +33,8 @@ for file in usr/games/quib usr/games/quib-replay usr/games/quib-lab usr/share/ma
   usr/share/man/man6/quib-replay.6.gz usr/share/man/man6/quib-lab.6.gz \
   usr/share/applications/studio.quib.quib.desktop usr/share/metainfo/studio.quib.quib.metainfo.xml \
   usr/share/icons/hicolor/{48x48,64x64,128x128,256x256}/apps/quib.png \
-  usr/share/quib/quib_{beginner,easy,intermediate,hard,master,first_steps}.qbf; do
+  usr/share/quib/quib_{beginner,easy,intermediate,hard,master,first_steps}.qbf \
+  usr/share/quib/quib_beginner.qbf.1.txt usr/share/quib/quib_master.qbf.1.txt; do
   [ -f "$ROOT/$file" ] || fail "the package does not install /$file"
 done
 desktop-file-validate "$ROOT/usr/share/applications/studio.quib.quib.desktop" || fail "desktop entry"

@@ -14,7 +14,7 @@
 #include "game/g_play.h"
 #include "game/p_score.h"
 #include "shell/i_screens.h"
-#include "shell/i_system.h"
+#include "platform/i_system.h"
 #include "tools/e_save.h"
 #include "tools/e_state.h"
 

@@ -170,12 +170,10 @@ std::string ideaOf(const std::string& solution) {
   return idea;
 }
 
-// Where the solutions of a campaign file are: the folder given with -d; by
-// default tests/solutions when it exists (a source tree), else the folder
-// of the campaign file.
+// Where the routes of a campaign file are: the folder given with -d, else
+// the folder of the campaign file (where the game finds them too).
 std::string solutionFolder(const std::string& given, const std::string& campaignPath) {
   if (!given.empty()) return given;
-  if (std::filesystem::is_directory("tests/solutions")) return "tests/solutions";
   const size_t slash = campaignPath.find_last_of('/');
   if (slash == std::string::npos) return ".";
   return slash == 0 ? "/" : campaignPath.substr(0, slash);

@@ -91,7 +91,7 @@ const char helpText[] =
     "    the five keys for one frame at a frame drawn evenly from 1 to 30 x the\n"
     "    time limit, from one seed for every level) and the idea.\n"
     "    The winning script of slot N of FILE.qbf is DIR/FILE.qbf.N.txt; DIR is\n"
-    "    tests/solutions when that folder exists, else the campaign's folder.\n"
+    "    the campaign's folder unless -d names another.\n"
     "    A campaign named BEGINNER, EASY, INTERMEDIATE, HARD or MASTER is checked\n"
     "    against the targets of that difficulty; with several campaigns given,\n"
     "    also that median presses rise from each to the next and that no board\n"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Redraws the game's icon with the game's own pieces: the hicolor PNG icons
 # of the desktop entry (desktop/icons/quib-N.png, N = 48, 64, 128, 256) and
-# the window icon compiled into the game (shell/quib_icon.xpm).
+# the window icon compiled into the game (platform/quib_icon.xpm).
 #
 #   bash scripts/icons/make.sh
 #
@@ -23,5 +23,5 @@ for n in 64 128 256; do
   convert "$OUT/quib-$n.bmp" -strip "$ROOT/desktop/icons/quib-$n.png"
 done
 convert "$OUT/quib-96.bmp" -filter Box -resize 48x48 -strip "$ROOT/desktop/icons/quib-48.png"
-cp "$OUT/quib_icon.xpm" "$ROOT/shell/quib_icon.xpm"
-echo "icons written to desktop/icons/ and shell/quib_icon.xpm"
+cp "$OUT/quib_icon.xpm" "$ROOT/platform/quib_icon.xpm"
+echo "icons written to desktop/icons/ and platform/quib_icon.xpm"

@@ -2,7 +2,7 @@
 """The five difficulty campaigns, drawn as text, with the winning input
 script of every level. Each campaign lives in a module of its own,
 levels_<name>.py. Running this script writes campaigns/quib_*.qbf and
-tests/solutions/quib_*.qbf.N.txt; `check` replays every level with
+campaigns/quib_*.qbf.N.txt; `check` replays every level with
 build-levels/quib-replay, with its solution and with no input at all.
 
     python3 scripts/levels/campaigns.py [write] [check] [NAME...]
@@ -30,7 +30,7 @@ def write(keys):
         path = os.path.join(REPO, "campaigns", "quib_%s.qbf" % key)
         campaign(path, name, desc, lives, [lv.text for lv in levels], required)
         for slot, lv in enumerate(levels, 1):
-            sol = os.path.join(REPO, "tests", "solutions", "quib_%s.qbf.%d.txt" % (key, slot))
+            sol = os.path.join(REPO, "campaigns", "quib_%s.qbf.%d.txt" % (key, slot))
             with open(sol, "w") as out:
                 out.write("# %s\n%s\n" % (lv.idea, lv.solution))
 
@@ -45,7 +45,7 @@ def check(keys):
     for key in keys:
         path = os.path.join(REPO, "campaigns", "quib_%s.qbf" % key)
         for slot in range(1, len(CAMPAIGNS[key][3]) + 1):
-            sol = os.path.join(REPO, "tests", "solutions", "quib_%s.qbf.%d.txt" % (key, slot))
+            sol = os.path.join(REPO, "campaigns", "quib_%s.qbf.%d.txt" % (key, slot))
             won = replay(path, slot, sol)
             idle = replay(path, slot)
             ok = won.startswith("Exited ") and not idle.startswith("Exited ")

@@ -1,6 +1,6 @@
 #!/bin/bash
 # Regenerates campaigns/README.md from the shipped campaigns and their
-# winning scripts in tests/solutions: for each difficulty campaign its
+# winning scripts beside them: for each difficulty campaign its
 # quib-lab report (the table of levels, the medians and the targets) and its
 # contact sheet, which sheets.sh draws first.
 # Usage: bash scripts/levels/readme.sh [BUILD_DIR]   (default build-levels)
@@ -25,7 +25,7 @@ trap 'rm -f "$report" campaigns/README.md.new' EXIT
 # The shipped campaigns
 
 This file is generated: `bash scripts/levels/readme.sh` writes it from
-`campaigns/quib_*.qbf` and the winning scripts in `tests/solutions/`, with
+`campaigns/quib_*.qbf` and the winning scripts beside them, with
 `quib-lab report` (see `man/quib-lab.6`) and the level pictures of
 `quib-pictures`. Do not edit it by hand.
 

@@ -12,7 +12,7 @@
 #include "game/g_panel.h"
 #include "game/p_play.h"
 #include "game/p_score.h"
-#include "shell/i_system.h"
+#include "platform/i_system.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // Program-wide graphics state, the fatal error report and the start-up of
 // the window, the off-screen image and the input and timer services.
-#include "shell/i_system.h"
+#include "platform/i_system.h"
 
 #include "shell/i_screens.h"
 
