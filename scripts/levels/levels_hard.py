@@ -1,4 +1,9 @@
-"""The HARD campaign: every level drawn as text with its idea and winning script."""
+"""The HARD campaign: every level drawn as text with its idea and winning script.
+
+Every level starts calm (a ball left alone lives at least three seconds),
+asks for its first press half a second after the countdown or later and
+spaces its presses at least ten frames apart, a NUDGE at least 24 after
+the last NUDGE."""
 from levelkit import L, define
 
 
@@ -13,12 +18,12 @@ _  .1 _  _  _  _  _  _  !1 +3 _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  $2 _  _  _  _  _  _  _  _
 _  _  _  _  -1 _  _  _  _  !1 _  _  _  _  >1 _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 10, 6, "DBDB", "Bounce off the west wall; the heavy well swings you onto its gate.", """
-10 left
-36 left
-63 left
-91 down
-116 left
+""", 10, 6, "DBDB", "Bounce off the west wall, then pass under the big attractor.", """
+15 left
+39 left
+65 left
+96 down
+121 left
 """),
     L("""
 _  _  _  _  _  _  _  _  !1 _  _  _  _  _  _  _
@@ -60,27 +65,26 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
     L("""
 _  _  _  _  _  _  _  _  _  _  _  _  !1 *1 _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  $2 _  _  _  _  _
-_  _  _  _  _  _  _  _  _  !1 _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  .1 !1 _  _  _  _  _  _  _  _
 _  _  _  +2 _  _  _  _  _  _  _  _  _  _  <1 _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  !1 _  _  _  _  _
-_  _  _  _  _  _  _  _  !1 .1 $2 !1 _  _  _  _  _  _
+_  _  _  _  _  _  _  _  !1 _  $2 !1 _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  !1 _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  >1 _  _  _  _  _  _  _  _  _  _  +2 _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 10, 6, "DDDD", "Between two wells and two spinners: one FLIP sets up the climb.", """
-12 up
-39 down
-59 flip
-64 up
-90 right
+""", 10, 6, "DDDD", "Two attractors pull you down: FLIP them, NUDGE up to the exit.", """
+32 right
+43 flip
+61 up
+85 right
 """),
     L("""
 _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  !1 _  _  _  _  _  _
-_  _  _  _  _  _  _  .1 !1 _  _  _  _  _
+_  _  _  _  _  _  _  _  !1 _  _  .1 _  _
 _  _  _  _  _  $2 _  $2 !1 _  _  _  _  _
 _  _  _  _  !1 !1 _  _  _  _  _  _  _  _
 _  _  <1 _  _  _  _  !1 _  _  _  >1 _  _
@@ -90,12 +94,11 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  +3 _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 9, 5, "DBDB", "Swing west round the spinner, off the wall; two FLIPs land you.", """
-8 down
-35 left
-53 flip
-77 flip
-86 down
+""", 10, 5, "DBDB", "Go west over the big attractor: FLIP to float, FLIP to sink.", """
+43 left
+55 flip
+71 left
+88 flip
 """),
     L("""
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
@@ -144,12 +147,12 @@ _  _  $2 _  !1 _  _  _  _  _  _  _  _  _  _  _  _  _
 _  !1 _  _  _  _  _  _  _  -1 _  _  _  _  _  _  _  _
 _  _  _  _  $2 !1 _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  !1 _  _  _
-""", 9, 5, "WDWD", "The floor wraps to the ceiling: fall through it twice to the gate.", """
-7 down
-38 down
-65 right
-70 flip
-98 down
+""", 9, 5, "WDWD", "The floor wraps to the ceiling: drop through it to the exit.", """
+16 down
+47 down
+73 right
+83 flip
+106 down
 """),
     L("""
 _  _  _  _  _  _  _  _  _  _  _  _  _  _
@@ -162,12 +165,12 @@ _  _  _  _  _  !1 !1 _  _  _  _  _  _  _
 _  _  _  _  -1 _  _  _  -1 _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 9, 5, "DDDD", "A cage of four repellers: switch the far pull with FLIP to slip out.", """
-11 flip
-37 flip
-67 flip
-72 left
-101 up
+""", 9, 5, "DDDD", "Four repellers cage you: FLIP three times, then NUDGE out west.", """
+31 flip
+45 flip
+80 flip
+91 left
+116 up
 """),
     L("""
 >1 _  _  _  _  _  _  _  _  _  _  _  !1 _  _  <1
@@ -380,12 +383,12 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  !1 _  _  _  !1 <1 _  _
 _  _  .1 $2 _  _  _  _  $2 _  _  _  _  _  _  _
 _  !1 _  _  !1 _  _  !1 _  _  _  !1 _  _  _  _
-""", 11, 6, "DDDD", "The big spinner drives a current; FLIP it to turn back home.", """
-10 right
-20 flip
-47 left
-61 flip
-83 flip
+""", 11, 6, "DDDD", "NUDGE east along the floor; FLIP the big spinner to turn you up.", """
+15 right
+25 flip
+53 left
+65 flip
+87 flip
 """),
     L("""
 _  _  _  _  !1 *3 *3 _  _  _  _  _  _  _  _  _  _  _
