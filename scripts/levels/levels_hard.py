@@ -111,12 +111,10 @@ _  _  _  _  _  _  _  _  _  !1 _  _  _  !1 _  _  _
 _  _  _  _  _  _  _  !1 _  $2 _  _  $2 _  _  !1 _
 _  <1 _  _  _  _  _  _  .1 _  _  _  _  _  _  >1 _
 _  _  _  _  _  _  _  _  !1 _  _  _  _  _  _  *1 !1
-""", 8, 5, "DDDD", "Twin wells overhead: FLIP them to skim east to the spinner's gate.", """
-8 flip
-20 flip
-33 right
-45 flip
-66 right
+""", 10, 5, "DDDD", "Slide east under two attractors; FLIP them to push you down.", """
+18 right
+29 flip
+50 right
 """),
     L("""
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
@@ -326,12 +324,12 @@ _  _  _  _  _  _  _  _  $2 _  $2 _  _  *3
 _  _  _  .1 _  _  _  _  _  !1 !1 -1 _  _
 _  _  !1 _  !1 _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 9, 5, "DDDD", "FLIP the spinner's turn so its current carries you east to the gate.", """
-12 flip
-37 flip
-66 right
-72 flip
-91 up
+""", 9, 5, "DDDD", "FLIP the big spinner's turn so it carries you east to the exit.", """
+15 flip
+44 flip
+65 right
+79 flip
+94 up
 """),
     L("""
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _

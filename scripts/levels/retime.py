@@ -17,22 +17,37 @@ import tempfile
 
 REPO = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
 LAB = os.path.join(REPO, "build-levels", "lab")
+REPLAY = os.path.join(REPO, "build-levels", "quib-replay")
 FIRST, GAP, NUDGE_GAP = 15, 10, 24
 
 
 def score(camp, slot, presses):
-    """(won, coins taken, tightest margin, sum of margins) of a script."""
+    """(won, coins taken, every press needed, tightest margin, sum of
+    margins) of a script."""
     if not fits(presses):
-        return (0, 0, -1, -1)
+        return (0, 0, 0, -1, -1)
     fd, path = tempfile.mkstemp(suffix=".txt")
     with os.fdopen(fd, "w") as f:
         f.write("".join("%d %s\n" % p for p in presses))
     out = subprocess.run([LAB, "trace", camp, str(slot), path], capture_output=True, text=True).stdout
     os.unlink(path)
     if not out.startswith("Exited"):
-        return (0, 0, -1, -1)
+        return (0, 0, 0, -1, -1)
     m = [min(int(a), int(b)) for a, b in re.findall(r"press \d+ at \d+: -(\d+)\.\.\+(\d+)", out)]
-    return (1, int(re.search(r"taken=(\d+)", out).group(1)), min(m), sum(m))
+    return (1, int(re.search(r"taken=(\d+)", out).group(1)), needed(camp, slot, presses), min(m), sum(m))
+
+
+def needed(camp, slot, presses):
+    """1 when the level cannot be won with any one press left out."""
+    for i in range(len(presses)):
+        fd, path = tempfile.mkstemp(suffix=".txt")
+        with os.fdopen(fd, "w") as f:
+            f.write("".join("%d %s\n" % p for p in presses[:i] + presses[i + 1:]))
+        out = subprocess.run([REPLAY, camp, str(slot), path], capture_output=True, text=True).stdout
+        os.unlink(path)
+        if out.startswith("Exited"):
+            return 0
+    return 1
 
 
 def fits(presses):
@@ -85,9 +100,10 @@ def main():
         if line.strip() and not line.startswith("#"):
             f, keys = line.split(None, 1)
             presses.append((int(f), keys.strip()))
-    (won, taken, margin, total), best = retime(camp, slot, presses)
+    (won, taken, need, margin, total), best = retime(camp, slot, presses)
     print("".join("%d %s\n" % p for p in best), end="")
-    print("# won %d coins %d margin %d (sum %d)" % (won, taken, margin, total), file=sys.stderr)
+    print("# won %d coins %d every press needed %d margin %d (sum %d)" % (won, taken, need, margin, total),
+          file=sys.stderr)
 
 
 if __name__ == "__main__":
