@@ -180,13 +180,12 @@ _  _  _  _  _  _  _  +3 _  _  _  _  _  $2 !1 _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  !1 _
 _  _  _  _  _  _  _  _  _  !1 $2 _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  !1 _  _  -1
--1 _  _  _  _  _  _  .1 _  _  _  _  _  _  _  _
-""", 8, 5, "DDDD", "Swing round the east side of the heavy well; two FLIPs lift you.", """
-7 right
-21 flip
-38 left
-46 flip
-66 up
+-1 _  .1 _  _  _  _  _  _  _  _  _  _  _  _  _
+""", 10, 5, "BBBB", "Swing under the big attractor, then climb its east side.", """
+18 right
+55 left
+67 flip
+85 left
 """),
     L("""
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
@@ -246,21 +245,19 @@ _  !1 _  _  !1 _  _  _  _  _  _  _  _  _  _  _
     L("""
 _  _  _  _  _  _  !1 _  _  _  _  _  _  _  _  _  _  _
 _  _  -1 _  _  _  _  _  _  _  !1 _  _  _  _  _  >1 _
+_  _  _  _  _  _  .1 _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-_  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-_  _  _  _  _  .1 !1 _  $2 !1 _  _  +3 _  _  _  _  _
+_  _  _  _  _  _  !1 _  $2 !1 _  _  +3 _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  !1 _  $2 !1 _  _  _  _  _  _  _  _  _  _
 _  _  -1 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  *3 *3 _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 10, 6, "DDDD", "The far heavy well bends every line: loop over it, drop to the gate.", """
-5 up
-34 flip
-40 down
-68 down
-97 down
+""", 10, 6, "DDDD", "Fall past the big attractor; FLIP it to push you to the exit.", """
+16 down
+28 flip
+40 left
 """),
     L("""
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
