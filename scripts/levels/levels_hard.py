@@ -235,12 +235,12 @@ _  _  _  _  _  _  _  _  -1 _  _  !1 _  !1 _  _
 _  _  _  !1 _  _  _  _  _  _  _  _  .1 _  _  _
 _  _  $2 _  $2 _  _  _  _  _  !1 _  _  _  _  _
 _  !1 _  _  !1 _  _  _  _  _  _  _  _  _  _  _
-""", 9, 5, "DWDW", "A repeller wall bars the way: loop round it through the side wrap.", """
-9 right
-25 flip
-36 right
-62 left
-90 up
+""", 10, 5, "BBBB", "Go west under the repeller wall, FLIP, then climb to the exit.", """
+23 left
+49 left
+73 flip
+91 up
+116 up
 """),
     L("""
 _  _  _  _  _  _  !1 _  _  _  _  _  _  _  _  _  _  _
@@ -264,20 +264,17 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  !1 _  _  _  _  _  _  _
 _  _  _  _  >1 _  !1 _  _  _  _  >1 _  _  _  _
-_  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  .1 _  _  _  _  _  _  _  _
 _  _  _  _  !1 $2 _  $2 _  _  _  _  _  _  _  _
-_  _  _  _  _  _  !1 .1 !1 _  _  _  _  _  _  _
+_  _  _  _  _  _  !1 _  !1 _  _  _  _  _  _  _
 _  *3 _  _  _  _  _  !1 _  _  _  _  _  _  _  _
 _  *3 _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  >1 _  _  _  _  _  _  >1 _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 11, 6, "DDDD", "A pinwheel of four spinners: FLIP their turn, then ride it west.", """
-8 flip
-31 flip
-55 up
-81 down
-107 left
+""", 11, 6, "DDDD", "Four spinners stir the board: NUDGE west, then down to the exit.", """
+34 left
+61 down
 """),
     L("""
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
