@@ -334,15 +334,13 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  >2 !1 _  _  _  _  _  _
 _  _  _  _  _  !1 _  _  *1 _  _  _  _  _  _
 _  !1 _  _  !1 _  $2 _  _  _  _  _  _  _  _
-_  _  _  .1 $2 _  _  _  _  _  _  _  _  _  _
-_  !1 _  _  _  !1 _  _  _  _  _  _  +1 _  _
+_  _  _  _  $2 _  _  _  _  _  _  _  _  _  _
+_  !1 _  _  .1 !1 _  _  _  _  _  _  +1 _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 10, 6, "BDBD", "Three FLIPs wind the spinner's pull; spiral in to the gate below it.", """
-12 flip
-33 flip
-60 flip
-88 down
-114 right
+""", 10, 6, "BBBB", "Bounce off the floor; FLIP the big spinner to curl you in.", """
+15 down
+25 flip
+40 right
 """),
     L("""
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
@@ -407,20 +405,20 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  +2 _  _  _  _  _  _  _  <1 _  _  _  _
+_  _  _  _  _  _  _  _  _  .1 _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-_  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-_  _  _  _  _  _  _  !1 .1 !1 _  _  _  _  _  _  _
+_  _  _  _  _  _  _  !1 _  !1 _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  $2 !1 _  _  _  _  _  _  _
 _  _  _  _  >1 _  !1 _  _  _  _  _  -2 _  _  _  _
 !1 !1 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 *3 _  $2 _  _  _  _  _  _  _  _  _  _  _  _  _  _
 *3 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 11, 6, "BDBD", "Sink to the floor and slide west along it to the corner gate.", """
-12 flip
-22 down
-42 flip
-49 up
-77 right
+""", 11, 6, "BDBD", "Sink to the floor and slide west along it to the corner exit.", """
+16 down
+34 flip
+46 left
+63 flip
+82 down
 """),
     L("""
 _  _  _  _  _  _  _  _  _  _  _  _  !1 _  _  _  _  _
