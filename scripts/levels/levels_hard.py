@@ -54,12 +54,11 @@ _  !1 _  _  _  _  !1 !1 _  !1 _  _  _  _  _  _  _  _
 _  _  _  _  _  _  -2 _  _  _  _  _  -2 _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 9, 5, "DDDD", "Four repellers hold a corridor open; FLIP the well to bounce back.", """
-10 right
-22 flip
-37 right
-66 right
-93 up
+""", 10, 5, "BBBB", "Run the repeller corridor east; FLIP the attractor to turn back.", """
+19 left
+48 right
+60 flip
+98 up
 """),
     L("""
 _  _  _  _  _  _  _  _  _  _  _  _  !1 *1 _  _  _  _
