@@ -291,15 +291,14 @@ _  _  !1 _  _  _  *3 _  -1 _  _  _  _  _  _  _  _  _
 _  _  _  _  _  >1 _  _  _  _  _  _  _  >1 _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 !1 _  _  _  _  _  _  _  _  _  !1 !1 _  _  _  _  _  _
-_  .1 _  $2 _  *3 _  _  _  _  _  $2 _  _  _  _  -1 _
+_  _  _  _  _  *3 _  _  _  _  _  _  _  _  _  _  -1 _
 !1 _  _  !1 !1 *3 _  _  _  _  _  _  _  _  _  _  _  _
-_  _  _  _  _  _  _  _  _  <1 _  _  _  _  _  _  _  _
-""", 11, 6, "DDDD", "A low hall of spinners: push east, let the current carry you back.", """
-9 right
-35 right
-62 right
-88 right
-113 down
+_  _  _  .1 $2 $2 _  _  _  <1 _  _  _  _  _  _  _  _
+""", 11, 6, "BBBB", "A low hall of spinners: go east, FLIP, ride back west to exit.", """
+16 right
+28 flip
+40 left
+68 left
 """),
     L("""
 _  _  _  _  _  _  _  _  _  _  _  _  _  _
