@@ -6,6 +6,9 @@ the idea line's length.
 
     python3 scripts/levels/rhythm.py CAMPAIGN.qbf [SLOT...]
 
+It runs quib-replay and quib-lab from build-levels/, or the build folder
+QUIB_BUILD names.
+
 A line ends in "ok" when the level keeps every rule: no loss before frame
 90 with no key, no win with no key, first press at frame 15 or later,
 presses at least 10 frames apart, every press movable by MARGIN frames
@@ -18,7 +21,7 @@ import subprocess
 import sys
 
 REPO = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
-BUILD = os.environ.get("QUIB_BUILD", os.path.join(REPO, "build"))
+BUILD = os.environ.get("QUIB_BUILD", os.path.join(REPO, "build-levels"))
 MARGIN = int(os.environ.get("QUIB_MARGIN", "3"))
 
 
