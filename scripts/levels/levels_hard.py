@@ -162,7 +162,7 @@ _  _  _  _  _  -1 _  _  _  _  -1 _  _  _  _  _
 _  _  _  _  _  _  _  _  $2 !1 _  _  _  _  _  _
 _  _  _  _  _  _  _  _  *1 _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  +1 _  _  _  _  _  _  _
-""", 11, 6, "BBBB", "Fall through the repeller funnel; FLIP twice to land on the exit", """
+""", 11, 6, "BBBB", "Fall through the repeller funnel; FLIP twice to reach the exit.", """
 17 down
 47 down
 62 flip
