@@ -1,0 +1,72 @@
+#include "platform/i_sound.h"
+
+#include <cstdio>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <allegro.h>
+
+namespace {
+
+SAMPLE* samples[SoundCount] = {};
+bool on = false;
+
+// Standard error pointed at /dev/null while the sound driver starts: the
+// ALSA library reports every card it cannot find there, and a player
+// without a sound card must not see a screenful of it.
+struct QuietStderr {
+  int saved = -1;
+  QuietStderr() {
+    std::fflush(stderr);
+    const int null = open("/dev/null", O_WRONLY);
+    if (null < 0) return;
+    saved = dup(STDERR_FILENO);
+    if (saved >= 0) dup2(null, STDERR_FILENO);
+    close(null);
+  }
+  ~QuietStderr() {
+    if (saved < 0) return;
+    std::fflush(stderr);
+    dup2(saved, STDERR_FILENO);
+    close(saved);
+  }
+};
+
+// The library's 16-bit samples are unsigned: signed values moved up by half
+// the range.
+SAMPLE* makeSample(SoundId id) {
+  static int16_t rendered[MaxSoundLength];
+  const int32_t length = synthesize(id, rendered, MaxSoundLength);
+  if (length <= 0) return nullptr;
+  SAMPLE* sample = create_sample(16, FALSE, SoundRate, length);
+  if (sample == nullptr) return nullptr;
+  auto* data = static_cast<uint16_t*>(sample->data);
+  for (int32_t i = 0; i < length; ++i) data[i] = static_cast<uint16_t>(rendered[i] ^ 0x8000);
+  return sample;
+}
+
+}  // namespace
+
+bool startSound(bool wanted) {
+  if (!wanted || on) return on;
+  {
+    QuietStderr quiet;
+    // The library mixes this many effects at once; the effects' own levels
+    // are set so that several together stay within range.
+    reserve_voices(8, -1);
+    if (install_sound(DIGI_AUTODETECT, MIDI_NONE, nullptr) != 0) return false;
+  }
+  // Two voices at their loudest together still fit the output range.
+  set_volume_per_voice(1);
+  for (int32_t id = 0; id < SoundCount; ++id) samples[id] = makeSample(static_cast<SoundId>(id));
+  on = true;
+  return true;
+}
+
+bool soundOn() { return on; }
+
+void playSound(SoundId id) {
+  if (!on || id < 0 || id >= SoundCount || samples[id] == nullptr) return;
+  play_sample(samples[id], 255, 128, 1000, FALSE);
+}
