@@ -57,6 +57,12 @@ bool startSound(bool wanted) {
     reserve_voices(8, -1);
     if (install_sound(DIGI_AUTODETECT, MIDI_NONE, nullptr) != 0) return false;
   }
+  // The automatic choice settles for the silent driver when no device
+  // answers: nothing to make effects for.
+  if (digi_card == DIGI_NONE) {
+    remove_sound();
+    return false;
+  }
   // Two voices at their loudest together still fit the output range.
   set_volume_per_voice(1);
   for (int32_t id = 0; id < SoundCount; ++id) samples[id] = makeSample(static_cast<SoundId>(id));
