@@ -44,7 +44,7 @@ const SoundRecipe recipes[SoundCount] = {
      2,
      {tone(Noise, 0, 700, 9000, 1200, 12000, 3, 650), tone(Sine, 0, 500, 180, 40, 9000, 3, 450)}},
     {"time up", 1, {tone(Square, 0, 450, 110, 90, 6000, 5, 200)}},
-    {"clock tick", 1, {tone(Square, 0, 30, 1500, 1500, 5000, 1, 25)}},
+    {"clock tick", 1, {tone(Square, 0, 30, 1500, 1500, 5000, 3, 25)}},
     {"exit",
      4,
      {pluck(Triangle, 0, 70, 523, 10000), pluck(Triangle, 70, 70, 659, 10000),
