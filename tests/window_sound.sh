@@ -108,14 +108,15 @@ grown_past $(( BEFORE_START + 20000 ))
 sleep 0.3
 STARTED=$(size)
 loud "$BEFORE_START" "$STARTED" "starting the campaign"
+sleep 1  # past the end of the start sound, into the countdown
+QUIET_FROM=$(size)
 for level in 1 2 3; do
   # The tally stays up for five seconds, over a panel that looks like play.
   wait_shot 10 tally_gone || fail "level $level: the last tally stayed up"
   wait_shot 15 playing || fail "level $level did not start playing"
   COUNTED=$(size)
-  # From the end of the start sound (or the last tally) to play: silence.
-  [ "$level" = 1 ] && quiet "$STARTED" "$COUNTED" "the countdown of level 1"
-  [ "$level" != 1 ] && quiet "$AFTER_TALLY" "$COUNTED" "the countdown of level $level"
+  # The countdown is silent (and what came before it since the last sound).
+  quiet "$QUIET_FROM" "$COUNTED" "the countdown of level $level"
   # The stored route: one NUDGE (the frame does not matter, the ball is still).
   key=$(awk '!/^#/ && NF {print $2; exit}' "$CAMPAIGNS/quib_beginner.qbf.$level.txt")
   case "$key" in left) key=Left ;; right) key=Right ;; up) key=Up ;; down) key=Down ;; esac
@@ -128,7 +129,7 @@ for level in 1 2 3; do
   TALLIED=$(size)
   loud "$EXITED" "$TALLIED" "level $level: the bonus tally"
   sleep 0.8
-  AFTER_TALLY=$(size)
+  QUIET_FROM=$(size)
 done
 leave
 no_sound_talk "with sound"
@@ -136,7 +137,7 @@ no_sound_talk "with sound"
 # --- -Q: the device is never opened.
 rm -f "$WAV"
 start_game "$WORK/home" -Q
-tap Down
+tap Down; tap Up
 start_beginner
 tap Right
 wait_shot 10 tally_shown || fail "-Q: no bonus tally"
