@@ -12,26 +12,26 @@ namespace {
 SAMPLE* samples[SoundCount] = {};
 bool on = false;
 
-// Standard error pointed at /dev/null while the sound driver starts: the
+// Standard error is pointed at /dev/null while the sound driver starts: the
 // ALSA library reports every card it cannot find there, and a player
-// without a sound card must not see a screenful of it.
-struct QuietStderr {
-  int saved = -1;
-  QuietStderr() {
-    std::fflush(stderr);
-    const int null = open("/dev/null", O_WRONLY);
-    if (null < 0) return;
-    saved = dup(STDERR_FILENO);
-    if (saved >= 0) dup2(null, STDERR_FILENO);
-    close(null);
-  }
-  ~QuietStderr() {
-    if (saved < 0) return;
-    std::fflush(stderr);
-    dup2(saved, STDERR_FILENO);
-    close(saved);
-  }
-};
+// without a sound card must not see a screenful of it. Returns the saved
+// descriptor for restoreStderr (-1 when nothing was changed).
+int silenceStderr() {
+  std::fflush(stderr);
+  const int null = open("/dev/null", O_WRONLY);
+  if (null < 0) return -1;
+  const int saved = dup(STDERR_FILENO);
+  if (saved >= 0) dup2(null, STDERR_FILENO);
+  close(null);
+  return saved;
+}
+
+void restoreStderr(int saved) {
+  if (saved < 0) return;
+  std::fflush(stderr);
+  dup2(saved, STDERR_FILENO);
+  close(saved);
+}
 
 // The library's 16-bit samples are unsigned: signed values moved up by half
 // the range.
@@ -50,13 +50,13 @@ SAMPLE* makeSample(SoundId id) {
 
 bool startSound(bool wanted) {
   if (!wanted || on) return on;
-  {
-    QuietStderr quiet;
-    // The library mixes this many effects at once; the effects' own levels
-    // are set so that several together stay within range.
-    reserve_voices(8, -1);
-    if (install_sound(DIGI_AUTODETECT, MIDI_NONE, nullptr) != 0) return false;
-  }
+  // The library mixes this many effects at once; the effects' own levels
+  // are set so that several together stay within range.
+  reserve_voices(8, -1);
+  const int saved = silenceStderr();
+  const int failed = install_sound(DIGI_AUTODETECT, MIDI_NONE, nullptr);
+  restoreStderr(saved);
+  if (failed != 0) return false;
   // The automatic choice settles for the silent driver when no device
   // answers: nothing to make effects for.
   if (digi_card == DIGI_NONE) {
