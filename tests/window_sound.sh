@@ -7,7 +7,8 @@
 #    BEGINNER, and each of its first three levels played by its stored
 #    route (one NUDGE; coins on the third; the exit and the bonus tally) are
 #    heard in their stretch of the file; the countdown before a level is
-#    silent.
+#    silent. In the editor, placing a piece, a refused key and a save are
+#    heard.
 #  - With -Q: no file at all (the device is never opened), or a silent one.
 #  - With ALSA's defaults and no sound card (CI, servers): the game starts
 #    and plays, and nothing about sound reaches standard error (ALSA's
@@ -133,6 +134,27 @@ for level in 1 2 3; do
 done
 leave
 no_sound_talk "with sound"
+
+# --- The editor: a piece placed, a key refused at its limit (no level
+# below the first), a save; and nothing while no key is pressed.
+printf 'name Mine\ndesc Made here.\nlevels 1\nlives 3\n' > "$WORK/quib_mine.qbf"
+(cd "$WORK" && HOME="$WORK/home" exec "$QUIB" -Equib_mine.qbf 2> "$WORK/err") &
+GAME=$!
+find_window || fail "no editor window"
+sleep 1
+for step in "c:placing a coin" "Next:PAGE DOWN on the first level" "F2:saving"; do
+  FROM=$(size)
+  tap "${step%%:*}"
+  grown_past $(( FROM + 20000 ))
+  sleep 0.3
+  loud "$FROM" "$(size)" "editor, ${step#*:}"
+done
+FROM=$(size)
+sleep 0.5
+quiet "$FROM" "$(size)" "editor, no key"
+tap Escape
+await_exit 50 "the editor did not end after ESC"
+no_sound_talk "editor"
 
 # --- -Q: the device is never opened.
 rm -f "$WAV"
