@@ -106,20 +106,16 @@ TEST(Synth, NotesSoundAtTheirPitch) {
 }
 
 TEST(Synth, TallyLinesAreHeardOneAfterAnother) {
-  // Line k is silent until its turn, then sounds; the total after n lines
-  // comes after the last of them.
-  for (int32_t k = 0; k < 4; ++k) {
-    const std::vector<int16_t> s = render(static_cast<SoundId>(SoundTallyLine0 + k));
-    const int32_t onset = msToSamples(TallyFirstMs + TallyGapMs * k);
-    EXPECT_EQ(peakOf(s, 0, onset), 0) << k;
-    EXPECT_GT(peakOf(s, onset, static_cast<int32_t>(s.size())), 5000) << k;
-  }
-  for (int32_t n = 0; n <= 4; ++n) {
-    const std::vector<int16_t> s = render(static_cast<SoundId>(SoundTallyTotal0 + n));
-    const int32_t onset = msToSamples(TallyFirstMs + TallyGapMs * n);
-    EXPECT_EQ(peakOf(s, 0, onset), 0) << n;
-    EXPECT_GT(peakOf(s, onset, static_cast<int32_t>(s.size())), 5000) << n;
-  }
+  // Line k is silent until its turn and sounds right then, within its gap;
+  // the total after n lines comes in the turn after the last of them.
+  const auto heardAt = [](SoundId id, int32_t turn) {
+    const std::vector<int16_t> s = render(id);
+    const int32_t onset = msToSamples(TallyFirstMs + TallyGapMs * turn);
+    EXPECT_EQ(peakOf(s, 0, onset), 0) << soundRecipe(id).name;
+    EXPECT_GT(peakOf(s, onset, onset + msToSamples(TallyGapMs) / 2), 5000) << soundRecipe(id).name;
+  };
+  for (int32_t k = 0; k < 4; ++k) heardAt(static_cast<SoundId>(SoundTallyLine0 + k), k);
+  for (int32_t n = 0; n <= 4; ++n) heardAt(static_cast<SoundId>(SoundTallyTotal0 + n), n);
 }
 
 TEST(Synth, NoiseIsTheSameOnEveryRunAndBurstDecays) {
