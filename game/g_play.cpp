@@ -8,6 +8,8 @@
 #include "game/g_clock.h"
 #include "game/g_panel.h"
 #include "game/g_tally.h"
+#include "game/p_events.h"
+#include "platform/i_sound.h"
 #include "platform/i_system.h"
 
 namespace {
@@ -35,6 +37,21 @@ void hookKeys(KeySample& keys) {
 void hookBeginClock() { frameStart = tickCount; }
 void hookWait() { frameStart = waitForFrameEnd(frameStart); }
 
+// A ball resting against a wall or a piece bounces on many substeps in a
+// row; it is heard at most once in this many frames.
+constexpr int32_t BounceGapFrames = 3;
+int32_t lastHeard[EventKinds];
+
+void hearEvent(PlayEvent event, int32_t detail) {
+  if (event == EventBounceWall || event == EventBouncePiece || event == EventWrap) {
+    if (play.frameCount - lastHeard[event] < BounceGapFrames && play.frameCount >= lastHeard[event]) return;
+    lastHeard[event] = play.frameCount;
+  }
+  playSound(eventSound(event, detail));
+}
+
+const PlayEventHooks windowEvents = {hearEvent};
+
 const PlayHooks windowHooks = {
     hookFlip,  hookNudge, hookScore,      hookLives,        hookCoins,         hookTime,
     hookTrail, hookErase, presentFrame,   presentFinalFrame, hookKeys,         askQuit,
@@ -43,7 +60,33 @@ const PlayHooks windowHooks = {
 
 }  // namespace
 
-void useWindowHooks() { setPlayHooks(&windowHooks); }
+void useWindowHooks() {
+  setPlayHooks(&windowHooks);
+  setPlayEventHooks(&windowEvents);
+  for (int32_t& frame : lastHeard) frame = -BounceGapFrames;
+}
+
+SoundId eventSound(PlayEvent event, int32_t detail) {
+  switch (event) {
+    case EventNudge: return SoundNudge;
+    case EventFlipToRepellers: return SoundFlipToRepellers;
+    case EventFlipBack: return SoundFlipBack;
+    case EventCoin: return coinSound(detail);
+    case EventBounceWall: return SoundBounceWall;
+    case EventBouncePiece: return SoundBouncePiece;
+    case EventWrap: return SoundWrap;
+    case EventBurst: return SoundBurst;
+    case EventTimeUp: return SoundTimeUp;
+    case EventClockTick: return SoundClockTick;
+    case EventExit: return SoundExit;
+    case EventExtraLife: return SoundExtraLife;
+    case EventTallyLine:
+      return static_cast<SoundId>(SoundTallyLine0 + (detail < 0 ? 0 : (detail > 3 ? 3 : detail)));
+    case EventTallyTotal:
+      return static_cast<SoundId>(SoundTallyTotal0 + (detail < 0 ? 0 : (detail > 4 ? 4 : detail)));
+    default: return SoundCount;
+  }
+}
 
 int startLevel(const Level& level, int number, bool testMode) {
   useWindowHooks();

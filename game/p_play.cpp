@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "game/p_events.h"
 #include "game/p_score.h"
 #include "game/p_tally.h"
 
@@ -50,15 +51,26 @@ void applyNudge(Ball& ball, Direction direction) {
   }
 }
 
+// The last seconds tick once each, when the whole seconds shown drop.
+void reportClockTick(double before, double after) {
+  const int32_t shown = static_cast<int32_t>(after);
+  if (shown < TickingSeconds && shown < static_cast<int32_t>(before)) reportEvent(EventClockTick, shown);
+}
+
 // Every 33rd substep: clock, cool-downs, the frame shown, keys read, the
 // wait for the frame's end. Returns a result when the level ends here.
 LevelResult frameWork(PlayLoop& loop) {
   const PlayHooks& hooks = playHooks();
   loop.substep = 0;
+  const double before = play.timeLeft;
   play.timeLeft -= FrameSeconds;
   if (play.timeLeft < 0) play.timeLeft = 0;
   hooks.drawTime(timeIsCalm(play.level, play.timeLeft));
-  if (play.timeLeft <= 0) return TimeExpired;
+  if (play.timeLeft <= 0) {
+    reportEvent(EventTimeUp);
+    return TimeExpired;
+  }
+  reportClockTick(before, play.timeLeft);
   if (play.nudgeCooldown > 0) {
     --play.nudgeCooldown;
     hooks.drawNudgeIndicator(play.nudgeCooldown);
@@ -148,6 +160,7 @@ void beginPlay(PlayLoop& loop, bool testMode) {
   play.flipCooldown = 0;
   play.nudgeCooldown = 0;
   loop.flipped = loop.nudged = false;
+  loop.flippedOver = false;
   play.levelBonus = StartLevelBonus;
   play.coinsTaken = 0;
   const PlayHooks& hooks = playHooks();
@@ -167,6 +180,8 @@ LevelResult playSubstep(PlayLoop& loop) {
     play.flipCooldown = FlipCooldownFrames;
     hooks.drawFlipIndicator(FlipCooldownFrames);
     chargeLevelBonus(1);
+    loop.flippedOver = !loop.flippedOver;
+    reportEvent(loop.flippedOver ? EventFlipToRepellers : EventFlipBack);
   }
   if (loop.directionState && !loop.directionPrev && play.nudgeCooldown <= 0) {
     applyNudge(ball, loop.direction);
@@ -174,6 +189,7 @@ LevelResult playSubstep(PlayLoop& loop) {
     hooks.drawNudgeIndicator(NudgeCooldownFrames);
     loop.nudged = true;
     chargeLevelBonus(10);
+    reportEvent(EventNudge, loop.direction);
   }
   loop.directionPrev = loop.directionState;
   loop.actionPrev = loop.actionState;
@@ -196,15 +212,26 @@ LevelResult playSubstep(PlayLoop& loop) {
     if (r != NoResult) return r;
   }
 
+  const double vxBefore = ball.vx, vyBefore = ball.vy;
   const EdgeOutcome edge = checkEdges(ball, play.level);
   if (edge == EdgeLost) {
+    reportEvent(EventBurst);
     hooks.presentFinalFrame();
     return Lost;
   }
-  if (edge == EdgeWrapped) loop.skipTrail = true;
+  // A bounce off a wall turns the motion round; a ball pushed back onto
+  // the board while already moving inward has not bounced.
+  if (ball.vx != vxBefore || ball.vy != vyBefore) reportEvent(EventBounceWall);
+  if (edge == EdgeWrapped) {
+    loop.skipTrail = true;
+    reportEvent(EventWrap);
+  }
 
   const LevelResult contact = checkContacts(loop);
-  if (contact == Lost) hooks.presentFinalFrame();
+  if (contact == Lost) {
+    reportEvent(EventBurst);
+    hooks.presentFinalFrame();
+  }
   return contact;
 }
 
@@ -244,6 +271,7 @@ LevelResult checkContacts(PlayLoop& loop) {
         case SpinnerCW:
         case SpinnerCCW:
           bounceOffPiece(ball, reach, centreX, centreY);
+          reportEvent(EventBouncePiece);
           break;
         case Coin: {
           const int value = cell.size <= static_cast<uint32_t>(MaxPieceSize) ? coinValue[cell.size] : 0;
@@ -252,9 +280,11 @@ LevelResult checkContacts(PlayLoop& loop) {
           ++play.coinsTaken;
           cell.kind = Empty;
           playHooks().erasePiece(cx, cy);
+          reportEvent(EventCoin, static_cast<int32_t>(playedSize(cell.size)));
           break;
         }
         case Exit:
+          reportEvent(EventExit);
           showLevelBonus(loop.flipped, loop.nudged);
           return Exited;
         default:
@@ -273,4 +303,6 @@ void showLevelBonus(bool flipped, bool nudged) {
   addCoins(tally.coinCalls);
   addScore(tally.total);
   hooks.tallyEnd(tally);
+  for (int32_t k = 0; k < tally.lineCount; ++k) reportEvent(EventTallyLine, k);
+  reportEvent(EventTallyTotal, tally.lineCount);
 }

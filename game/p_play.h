@@ -80,6 +80,7 @@ struct PlayLoop {
   int prevX, prevY;       // previous truncated ball position
   bool skipTrail;
   bool flipped, nudged;
+  bool flippedOver;       // an odd number of FLIPs: the attractors push
   bool directionState, directionPrev;
   Direction direction;
   bool actionState, actionPrev;

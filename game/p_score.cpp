@@ -2,6 +2,7 @@
 // the play hooks, to redraw the panel field it touched.
 #include "game/p_score.h"
 
+#include "game/p_events.h"
 #include "game/p_play.h"
 
 RunState run;
@@ -41,6 +42,7 @@ void gainLife() {
   if (run.lives < MaxLives) {
     ++run.lives;
     playHooks().drawLives();
+    reportEvent(EventExtraLife);
   }
 }
 

@@ -3,7 +3,9 @@
 # title screen, play and the editor it counts the frames actually shown in
 # the window (X damage reports, scripts/frame_watch.c) and prints frames a
 # second, the shortest and longest gap between two frames, the share of one
-# CPU core the game used and its resident memory.
+# CPU core the game used and its resident memory. The scenes "sound" and
+# "quiet" play a level whose ball never rests, with sound on (into a file)
+# and with -Q.
 #
 #   bash scripts/measure.sh [QUIB_PROGRAM] [SECONDS]
 #
@@ -33,7 +35,7 @@ cc -O2 -o "$WORK/frame_watch" "$ROOT/scripts/frame_watch.c" -lX11 -lXdamage
 cat > "$WORK/quib_measure.qbf" <<'QBF'
 name Measure
 desc A still ball
-levels 1
+levels 2
 lives 3
 
 start level
@@ -51,7 +53,32 @@ at 5 5 C 1
 at 12 5 C 2
 at 5 9 C 3
 done level
+
+start level
+width 18
+height 12
+limit 9999
+bonus 0
+wall N B
+wall E B
+wall S B
+wall W B
+at 8 5 - 3
+at 9 5 . 1
+at 3 3 - 2
+at 14 8 - 2
+at 4 9 - 1
+at 12 2 $ 1
+done level
 QBF
+
+# Sound on for the sound scenes, whatever the machine has: ALSA's default
+# device is a WAV file in a scratch HOME (see tests/window_sound.sh).
+mkdir -p "$WORK/home"
+cat > "$WORK/home/.asoundrc" <<ASOUNDRC
+pcm.!default { type plug; slave { pcm "cap"; format S16_LE; } }
+pcm.cap { type file; slave.pcm "null"; file "$WORK/out.wav"; format "wav" }
+ASOUNDRC
 
 # The display server and the observer get a higher priority (where allowed)
 # than the game, so that on a busy machine what is late is the game's frame
@@ -72,12 +99,16 @@ measure() {  # scene
   local scene=$1 wid
   case "$scene" in
     title) (cd "$ROOT/campaigns" && exec "$QUIB" 2>/dev/null) & ;;
+    # A ball that keeps bouncing off the walls and pieces, with sound and
+    # with -Q.
+    sound) (cd "$WORK" && HOME="$WORK/home" exec "$QUIB" -Equib_measure.qbf -L2 2>/dev/null) & ;;
+    quiet) (cd "$WORK" && HOME="$WORK/home" exec "$QUIB" -Equib_measure.qbf -L2 -Q 2>/dev/null) & ;;
     *) (cd "$WORK" && exec "$QUIB" -Equib_measure.qbf 2>/dev/null) & ;;
   esac
   GAME=$!
   wid=$(timeout 20 xdotool search --sync --onlyvisible --name '^QUIB$' | head -1)
   sleep 2
-  if [ "$scene" = play ]; then
+  if [ "$scene" != title ] && [ "$scene" != editor ]; then
     # T starts a test play of the level; its countdown lasts one second.
     xdotool keydown --window "$wid" t; sleep 0.1; xdotool keyup --window "$wid" t
     sleep 3
@@ -101,4 +132,4 @@ measure() {  # scene
 }
 
 echo "measure.sh: $QUIB, $SPAN s a scene, display $DISPLAY"
-for scene in title play editor; do measure "$scene"; done
+for scene in title play editor sound quiet; do measure "$scene"; done

@@ -19,6 +19,7 @@ PACKAGES=(
   xvfb xdotool imagemagick x11-utils procps
   dpkg-dev file lintian desktop-file-utils appstream
   libxdamage-dev
+  python3
 )
 
 usage() {

@@ -56,6 +56,7 @@ void scanArgs(int argc, char** argv, StartOptions& options) {
   options.editorLevel = 0;
   options.flagN = true;
   options.windowScale = 1;
+  options.silent = false;
   options.action = RunGame;
   options.createFile = "";
 
@@ -79,6 +80,8 @@ void scanArgs(int argc, char** argv, StartOptions& options) {
       options.windowScale = readWindowScale(argument + 2);
     } else if (std::strcmp(argument, "-N") == 0) {
       options.flagN = false;
+    } else if (std::strcmp(argument, "-Q") == 0) {
+      options.silent = true;
     }
     // Anything else is ignored without a message.
   }

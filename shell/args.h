@@ -15,6 +15,7 @@ struct StartOptions {
   int32_t editorLevel;      // "-L"
   bool flagN;               // "-N" clears it; nothing consults it
   int32_t windowScale;      // "-Z": 1 without it, FitDesktopScale for "-Z" alone
+  bool silent;              // "-Q": no sound
   ArgAction action;         // what the scan met first of "-S" / "-R"
   const char* createFile;   // rest of the "-S" argument (points into argv)
 };

@@ -9,6 +9,7 @@
 #include "game/g_clock.h"
 #include "shell/i_run.h"
 #include "shell/i_screens.h"
+#include "platform/i_sound.h"
 #include "platform/i_system.h"
 
 #include <allegro.h>
@@ -57,6 +58,7 @@ int chooseCampaign(CampaignCatalogue& catalogue, int& selected, int32_t& frameSt
     return 0;
   }
 
+  playSound(SoundMenuStart);
   // The reader fills everything but where the file lives.
   std::memcpy(chosen.path, catalogue.slot[selected].path, sizeof chosen.path);
   chosen.location = catalogue.slot[selected].location;
@@ -141,6 +143,7 @@ int mainMenu(CampaignCatalogue& catalogue) {
     const int step = wheelStep(repeatCounter, held, dir);
     if (step > 0) selected = catalogueNext(catalogue, selected);
     if (step < 0) selected = cataloguePrev(catalogue, selected);
+    if (step != 0) playSound(SoundMenuTurn);
 
     // ESC wins over a select key held in the same frame.
     if (key[KEY_ESC]) return 0;

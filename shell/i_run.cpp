@@ -8,6 +8,7 @@
 #include "game/g_play.h"
 #include "game/p_score.h"
 #include "shell/i_screens.h"
+#include "platform/i_sound.h"
 #include "platform/i_system.h"
 
 #include <allegro.h>
@@ -25,6 +26,7 @@ constexpr int BurstLength = 50;
 // Shows a result screen for at most `frames` frames; an action key ends it
 // after any shown frame, so at least one frame is always shown.
 void showResultScreen(ResultScreen which, int frames) {
+  playSound(which == GameOverScreen ? SoundGameOver : SoundGameComplete);
   restartFrameClock();
   int32_t frameStart = tickCount;
   for (int k = 0; k < frames; ++k) {

@@ -11,6 +11,7 @@
 #include "shell/i_catalogue.h"
 #include "shell/i_game.h"
 #include "platform/i_icon.h"
+#include "platform/i_sound.h"
 #include "platform/i_system.h"
 #include "tools/t_create.h"
 #include "tools/t_shuffle.h"
@@ -57,6 +58,8 @@ int main(int argc, char** argv) {
   }
 
   if (startGraphics(options.windowScale) != 0) return 1;
+  // Sound is a bonus: without a device the game plays silently.
+  startSound(!options.silent);
 
   return runGame(options, catalogue);
 }

@@ -34,6 +34,7 @@ void expectDefaults(const StartOptions& options) {
   EXPECT_EQ(options.editorLevel, 0);
   EXPECT_TRUE(options.flagN);
   EXPECT_EQ(options.windowScale, 1);
+  EXPECT_FALSE(options.silent);
   EXPECT_EQ(options.action, RunGame);
   ASSERT_NE(options.createFile, nullptr);
 }
@@ -130,6 +131,16 @@ TEST(ScanArgs, MinusNOnlyAsWholeArgument) {
   EXPECT_EQ(scan.options.action, RunGame);
   EXPECT_FALSE(scan.options.editorMode);
   EXPECT_TRUE(Scan({"-NE"}).options.flagN);
+}
+
+// "-Q" (the whole argument) starts the game without sound, editor included.
+TEST(ScanArgs, MinusQSilencesTheGame) {
+  EXPECT_TRUE(Scan({"-Q"}).options.silent);
+  const Scan editor({"-Ecamp", "-Q", "-L3"});
+  EXPECT_TRUE(editor.options.silent);
+  EXPECT_TRUE(editor.options.editorMode);
+  EXPECT_EQ(editor.options.editorLevel, 3);
+  for (const char* argument : {"-q", "-Qx", "--Q", "Q"}) EXPECT_FALSE(Scan({argument}).options.silent) << argument;
 }
 
 // "-Z" takes a whole-number factor; alone (or with no factor of at least 1)

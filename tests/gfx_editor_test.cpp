@@ -699,4 +699,65 @@ TEST_F(EditorKeys, TestPlayIgnoresAStartHiddenByANarrowedBoard) {
   EXPECT_EQ(l.cell[0][0].kind, Start);
 }
 
+// ---------------------------------------------------------------- sounds
+
+// A piece is heard when the cell under the cursor changes, once, not on
+// every frame its key is held.
+TEST_F(EditorKeys, PiecesAreHeardWhenTheCellChanges) {
+  appendValidLevel();
+  open();
+  frame({KEY_RIGHT});
+  frame();
+  frame({KEY_C});
+  EXPECT_EQ(state_.feedback, EditorPlaced);
+  frame({KEY_C});
+  EXPECT_EQ(state_.feedback, 0);
+  frame({KEY_3});
+  EXPECT_EQ(state_.feedback, EditorPlaced);  // a bigger coin
+  frame({KEY_V});
+  EXPECT_EQ(state_.feedback, EditorRemoved);
+  frame({KEY_V});
+  EXPECT_EQ(state_.feedback, 0);
+  frame({KEY_2});
+  EXPECT_EQ(state_.feedback, 0);  // the size of an empty cell is not heard
+  frame({KEY_Z});
+  EXPECT_EQ(state_.feedback, EditorPlaced);
+  frame();
+  EXPECT_EQ(state_.feedback, 0);
+}
+
+// A key that acts at its limit is refused; the same key short of the limit
+// and the keys that wrap round are not.
+TEST_F(EditorKeys, KeysAtTheirLimitsAreRefused) {
+  Level& first = appendValidLevel();
+  appendValidLevel();
+  first.limit = EditorMaxLimit;
+  first.bonus = 0;
+  first.height = 1;
+  first.width = MaxWidth;
+  open();
+  const struct {
+    int key;
+    bool refused;
+  } cases[] = {{KEY_PGDN, true},      {KEY_F11, true},     {KEY_EQUALS, true},  {KEY_MINUS_PAD, true},
+               {KEY_8_PAD, true},     {KEY_6_PAD, true},   {KEY_INSERT, false}, {KEY_DEL, false},
+               {KEY_2_PAD, false},    {KEY_4_PAD, false},  {KEY_MINUS, false},  {KEY_PLUS_PAD, false},
+               {KEY_UP, false},       {KEY_F12, false},    {KEY_F12, true},     {KEY_F11, false},
+               {KEY_PGUP, false}};
+  for (const auto& c : cases) {
+    frame({c.key});
+    EXPECT_EQ((state_.feedback & EditorRefused) != 0, c.refused) << c.key;
+    frame();
+  }
+  EXPECT_EQ(state_.currentLevel, 2);
+  // Lowering the limit that only pulls the bonus down still changes it.
+  shown().limit = 1;
+  shown().bonus = 5;
+  frame({KEY_MINUS});
+  EXPECT_EQ(state_.feedback & EditorRefused, 0);
+  frame();
+  frame({KEY_MINUS});
+  EXPECT_NE(state_.feedback & EditorRefused, 0);
+}
+
 }  // namespace

@@ -170,3 +170,22 @@ TEST_F(WindowPlay, TallyAfterActionsShowsOnlyTheLevelBonusInYellow) {
   // The indicators were hidden by the final frame and stay hidden.
   EXPECT_EQ(countOther(s, 160, 368, 350, 375, Black), 0);
 }
+
+// Each kind of event has a sound of its own; a coin's follows its size and
+// the tally's its line, each within the sounds there are.
+TEST(EventSounds, EveryEventIsHeardDistinctly) {
+  bool used[SoundCount] = {};
+  for (int32_t e = 0; e < EventKinds; ++e) {
+    const SoundId id = eventSound(static_cast<PlayEvent>(e), 0);
+    ASSERT_GE(id, 0) << e;
+    ASSERT_LT(id, SoundCount) << e;
+    EXPECT_FALSE(used[id]) << e;
+    used[id] = true;
+  }
+  for (int32_t size = 0; size < 4; ++size) EXPECT_EQ(eventSound(EventCoin, size), coinSound(size));
+  for (int32_t k = 0; k < 4; ++k) EXPECT_EQ(eventSound(EventTallyLine, k), SoundTallyLine0 + k);
+  EXPECT_EQ(eventSound(EventTallyLine, 9), SoundTallyLine3);
+  for (int32_t n = 0; n <= 4; ++n) EXPECT_EQ(eventSound(EventTallyTotal, n), SoundTallyTotal0 + n);
+  EXPECT_EQ(eventSound(EventTallyTotal, 9), SoundTallyTotal4);
+  EXPECT_EQ(eventSound(EventKinds, 0), SoundCount);  // nothing to play
+}

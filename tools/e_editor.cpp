@@ -14,6 +14,7 @@
 #include "game/g_play.h"
 #include "game/p_score.h"
 #include "shell/i_screens.h"
+#include "platform/i_sound.h"
 #include "platform/i_system.h"
 #include "tools/e_save.h"
 #include "tools/e_state.h"
@@ -44,6 +45,12 @@ void testPlay(EditorState& state) {
   playLevel(true);
   rest(1000);  // the last play frame stays in view for a second
   state.holdFlag = true;
+}
+
+void playEditorFeedback(int32_t feedback) {
+  if (feedback & EditorRemoved) playSound(SoundEditorRemove);
+  if (feedback & EditorPlaced) playSound(SoundEditorPlace);
+  if (feedback & EditorRefused) playSound(SoundEditorRefused);
 }
 
 }  // namespace
@@ -77,8 +84,11 @@ int runEditor(const char* fileName, int32_t firstLevel) {
     state.frame = state.frame < std::numeric_limits<int32_t>::max() ? state.frame + 1 : 0;
 
     const int32_t action = handleEditorKeys(state, key);
-    if ((action & EditorSave) && saveCampaign(editedCampaign, fileName) != 0)
-      return saveFailed("#quibF2.qbf#");
+    playEditorFeedback(state.feedback);
+    if (action & EditorSave) {
+      if (saveCampaign(editedCampaign, fileName) != 0) return saveFailed("#quibF2.qbf#");
+      playSound(SoundEditorSave);
+    }
     if (action & EditorLeave) {
       if (saveCampaign(editedCampaign, fileName) != 0) return saveFailed("#quibESC.qbf#");
       return 0;

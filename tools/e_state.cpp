@@ -106,6 +106,7 @@ void openEditor(EditorState& state, Campaign& campaign, int32_t firstLevel) {
   state.frameCellX = 0;
   state.frameCellY = 0;
   state.frameLevel = number;
+  state.feedback = 0;
 }
 
 int32_t handleEditorKeys(EditorState& state, const volatile char* keys) {
@@ -123,6 +124,11 @@ int32_t handleEditorKeys(EditorState& state, const volatile char* keys) {
   const int32_t step = counter > EditorFineStepHold ? EditorCoarseStep : 1;
   int32_t action = EditorNothing;
   state.holdFlag = false;
+  state.feedback = 0;
+  // A key that acted and left its value as it was has hit a limit.
+  auto refusedIf = [&](bool unchanged) {
+    if (unchanged) state.feedback |= EditorRefused;
+  };
 
   auto repeatKey = [&](int k) {
     if (!keys[k]) return false;
@@ -141,26 +147,35 @@ int32_t handleEditorKeys(EditorState& state, const volatile char* keys) {
 
   // Time limit and bonus time.
   if (repeatKey(KEY_EQUALS)) {
+    const int32_t before = level.limit;
     const int64_t limit = int64_t{level.limit} + step;
     level.limit = toField(limit > EditorMaxLimit ? EditorMaxLimit : limit);
+    refusedIf(level.limit == before);
   }
   if (repeatKey(KEY_MINUS)) {
+    const int32_t before = level.limit, bonusBefore = level.bonus;
     const int64_t limit = int64_t{level.limit} - step;
     level.limit = toField(limit < 1 ? 1 : limit);
     if (level.bonus >= level.limit) level.bonus = level.limit - 1;
+    refusedIf(level.limit == before && level.bonus == bonusBefore);
   }
   if (repeatKey(KEY_PLUS_PAD)) {
+    const int32_t before = level.bonus;
     level.bonus = toField(int64_t{level.bonus} + step);
     if (level.bonus >= level.limit) level.bonus = toField(int64_t{level.limit} - 1);
+    refusedIf(level.bonus == before);
   }
   if (repeatKey(KEY_MINUS_PAD)) {
+    const int32_t before = level.bonus;
     const int64_t bonus = int64_t{level.bonus} - step;
     level.bonus = toField(bonus < 0 ? 0 : bonus);
+    refusedIf(level.bonus == before);
   }
 
   if (onceKey(KEY_SPACE)) flipLevel(level);
 
   // Pieces under the cursor.
+  const Cell pieceBefore = cell;
   if (keys[KEY_V]) cell.kind = Empty;
   const uint32_t size = static_cast<uint32_t>(state.currentSize);
   for (const Placement& p : placements)
@@ -176,6 +191,8 @@ int32_t handleEditorKeys(EditorState& state, const volatile char* keys) {
     state.currentSize = s;
     cell.size = static_cast<uint32_t>(s);
   }
+  if (cell.kind != pieceBefore.kind || (cell.kind != Empty && cell.size != pieceBefore.size))
+    state.feedback |= cell.kind == Empty ? EditorRemoved : EditorPlaced;
 
   // Walls.
   if (repeatKey(KEY_W)) cycleWall(level.wall[North]);
@@ -185,18 +202,22 @@ int32_t handleEditorKeys(EditorState& state, const volatile char* keys) {
 
   // Board size; the cursor goes back to the first row or column.
   if (repeatKey(KEY_8_PAD)) {
+    refusedIf(level.height <= 1);
     if (level.height > 1) --level.height;
     state.cursorY = 0;
   }
   if (repeatKey(KEY_4_PAD)) {
+    refusedIf(level.width <= 1);
     if (level.width > 1) --level.width;
     state.cursorX = 0;
   }
   if (repeatKey(KEY_2_PAD)) {
+    refusedIf(level.height >= MaxHeight);
     if (level.height < MaxHeight) ++level.height;
     state.cursorY = 0;
   }
   if (repeatKey(KEY_6_PAD)) {
+    refusedIf(level.width >= MaxWidth);
     if (level.width < MaxWidth) ++level.width;
     state.cursorX = 0;
   }
@@ -220,13 +241,18 @@ int32_t handleEditorKeys(EditorState& state, const volatile char* keys) {
   }
 
   // Moving the shown level within the campaign: it stays shown.
-  if (repeatKey(KEY_F12) && state.currentLevel < campaign.levelCount) {
+  // At the end it is moved toward, a level stays where it is.
+  const bool moveUp = repeatKey(KEY_F12);
+  const bool moveDown = repeatKey(KEY_F11);
+  refusedIf(moveUp && state.currentLevel >= campaign.levelCount);
+  refusedIf(moveDown && !moveUp && state.currentLevel <= 1);
+  if (moveUp && state.currentLevel < campaign.levelCount) {
     const Level moved = campaign.level[state.currentLevel - 1];
     campaign.level[state.currentLevel - 1] = campaign.level[state.currentLevel];
     campaign.level[state.currentLevel] = moved;
     ++state.currentLevel;
   }
-  if (repeatKey(KEY_F11) && state.currentLevel > 1) {
+  if (moveDown && state.currentLevel > 1) {
     const Level moved = campaign.level[state.currentLevel - 1];
     campaign.level[state.currentLevel - 1] = campaign.level[state.currentLevel - 2];
     campaign.level[state.currentLevel - 2] = moved;
@@ -249,6 +275,7 @@ int32_t handleEditorKeys(EditorState& state, const volatile char* keys) {
     state.cursorY = 0;
   }
   if (repeatKey(KEY_PGDN)) {
+    refusedIf(state.currentLevel <= 1);
     --state.currentLevel;
     if (state.currentLevel < 1) state.currentLevel = 1;
     state.cursorX = 0;

@@ -34,6 +34,14 @@ struct EditorState {
   int32_t frameLevel;    // the number of the level in the last frame's picture
                          // (it follows the level when F11 or F12 moves it): the
                          // level a test play plays
+  int32_t feedback;      // EditorFeedback bits of the last frame's keys
+};
+
+// What the last frame's keys did, for the editor's sounds.
+enum EditorFeedback : int32_t {
+  EditorPlaced = 1,   // a piece was put down or changed under the cursor
+  EditorRemoved = 2,  // the piece under the cursor was taken away
+  EditorRefused = 4,  // a key acted but had nothing to change (a limit reached)
 };
 
 // What the frame loop has to do after the keys of a frame were handled.
