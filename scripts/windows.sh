@@ -26,7 +26,7 @@ RELEASE="quib-$VERSION-win64"
 
 PACKAGES=(
   g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
-  nsis wine wine64 cmake make zip unzip dpkg-dev
+  nsis wine wine64 cmake make patch zip unzip dpkg-dev
 )
 
 sudo_=()
@@ -97,15 +97,21 @@ fetch_allegro() {
   ALLEGRO_TARBALL="$tarball"
 }
 
-# The static library, built once.
+# The static library, built once (again only when its patches change).
+# One patch: the keyboard falls back to the plain system keyboard where the
+# emulated one the library asks for first is unknown (Wine).
 build_allegro() {
-  local prefix="$OUT/allegro"
-  [[ -f "$prefix/lib/liballeg.a" ]] && return
+  local prefix="$OUT/allegro" recipe
+  recipe="$ALLEGRO_VERSION $(cat "$ROOT"/packaging/windows/allegro-*.patch | sha256sum | cut -c1-16)"
+  [[ -f "$prefix/lib/liballeg.a" && "$(cat "$prefix/recipe" 2>/dev/null)" == "$recipe" ]] && return
   fetch_allegro
-  local work="$OUT/allegro-build"
-  rm -rf "$work"
+  local work="$OUT/allegro-build" patch
+  rm -rf "$work" "$prefix"
   mkdir -p "$work"
   tar -xzf "$ALLEGRO_TARBALL" -C "$work"
+  for patch in "$ROOT"/packaging/windows/allegro-*.patch; do
+    patch -d "$work/allegro-$ALLEGRO_VERSION" -p1 <"$patch"
+  done
   cmake -S "$work/allegro-$ALLEGRO_VERSION" -B "$work/build" \
     -DCMAKE_TOOLCHAIN_FILE="$ROOT/packaging/windows/toolchain.cmake" \
     -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" \
@@ -114,6 +120,7 @@ build_allegro() {
     -DWANT_ALLEGROGL=OFF -DWANT_LOADPNG=OFF -DWANT_LOGG=OFF -DWANT_JPGALLEG=OFF
   cmake --build "$work/build" -j"$(nproc)"
   cmake --install "$work/build"
+  echo "$recipe" >"$prefix/recipe"
   rm -rf "$work"
 }
 
