@@ -64,6 +64,8 @@ TEST(StableMath, GivesTheseBitsOnEverySystem) {
   EXPECT_EQ(stableAtan2(1.0, 2.0), 0x1.dac670561bb4fp-2);
   EXPECT_EQ(stableAtan2(-1.0, -2.0), -0x1.56c6e7397f5aep+1);
   EXPECT_EQ(stableAtan2(0.3, -7.0), 0x1.8ca4395cb9f0bp+1);
+  // Just inside the 19/16 .. 2.4375 interval of the reduction.
+  EXPECT_EQ(stableAtan2(0x1.3000001bp+0, 1.0), 0x1.bde70eeaa1b8bp-1);
   EXPECT_EQ(stableTan(1.0), 0x1.8eb245cbee3a6p+0);
   EXPECT_EQ(stableTan(4.0), 0x1.2866f9be4de14p+0);
   EXPECT_EQ(stableTan(-10.0), -0x1.4bf5f34be3782p-1);
