@@ -2,6 +2,7 @@
 // the speed limit, the four board edges and the bounce off a round piece.
 // Everything is in board pixels and doubles; nothing here draws or allocates.
 #include "game/p_ball.h"
+#include "game/p_math.h"
 
 #include <cmath>
 
@@ -129,8 +130,8 @@ void bounceOffPiece(Ball& ball, int reach, double cx, double cy) {
   if (dx == 0.0 && dy == 0.0) return;            // no line to reflect about
   if (ball.vx == 0.0 && ball.vy == 0.0) return;  // no motion to reflect
 
-  const double phi = std::atan2(dy, dx);
-  const double theta = std::atan2(ball.vy, ball.vx);
+  const double phi = stableAtan2(dy, dx);
+  const double theta = stableAtan2(ball.vy, ball.vx);
   // Left unreduced on purpose: the sign tests below look at t as it comes out.
   const double t = 2.0 * phi + Pi - theta;
   const double speed = std::sqrt(ball.vx * ball.vx + ball.vy * ball.vy);
@@ -144,7 +145,7 @@ void bounceOffPiece(Ball& ball, int reach, double cx, double cy) {
   } else {
     // The components come out as speed*cos^2 t and speed*sin^2 t, so an
     // oblique bounce loses some speed; for k = 0, 1/k^2 is infinite and vy 0.
-    const double k = std::tan(t);
+    const double k = stableTan(t);
     const double k2 = k * k;
     double vx = speed / (k2 + 1.0);
     double vy = speed / (1.0 / k2 + 1.0);

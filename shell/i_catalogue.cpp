@@ -10,6 +10,7 @@
 #include <fstream>
 
 #include "data/campaign_io.h"
+#include "platform/i_files.h"
 
 const char* const difficultyNames[RequiredCampaigns] = {"BEGINNER", "EASY", "INTERMEDIATE", "HARD",
                                                         "MASTER"};
@@ -133,6 +134,7 @@ const char* searchFolder(int location) {
   if (location == 0) return "";
   if (location == 1) return "/usr/share/quib/";
   if (location != 2) return "";
+  if (const char* installed = installedCampaignFolder()) return installed;
   userCampaignFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"), userFolder, FolderLength);
   return userFolder;
 }

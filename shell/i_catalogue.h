@@ -29,7 +29,8 @@ extern const char* const difficultyNames[RequiredCampaigns];
 // The folders searched, in order; the index is the header's location:
 // the current folder (""), the shared "/usr/share/quib/" and the player's
 // own folder (userCampaignFolder), each with a trailing slash. The last is
-// "" when the player has no home folder; it is then not searched.
+// "" when the player has no home folder; it is then not searched. On
+// Windows the third is the installed game's "c:\program files\quib\".
 const char* searchFolder(int location);
 
 // The player's own campaign folder: "$XDG_DATA_HOME/quib/" when that

@@ -10,6 +10,7 @@
 #include "shell/args.h"
 #include "shell/i_catalogue.h"
 #include "shell/i_game.h"
+#include "platform/i_files.h"
 #include "platform/i_icon.h"
 #include "platform/i_sound.h"
 #include "platform/i_system.h"
@@ -26,6 +27,7 @@ int main(int argc, char** argv) {
 
   // The console tools run before the library is started, so they work
   // without a display and their result is the exit code.
+  if (options.action == RunCreate || options.action == RunShuffle) useStartingConsole();
   if (options.action == RunCreate) {
     return createCampaignFile(options.createFile, std::cin, std::cout);
   }
@@ -50,7 +52,8 @@ int main(int argc, char** argv) {
     if (requiredCampaignsMissing(catalogue)) {
       char folder[PATH_MAX + 1];
       if (getcwd(folder, sizeof folder - 1) == nullptr) std::strcpy(folder, ".");
-      if (std::strcmp(folder, "/") != 0) std::strcat(folder, "/");
+      const std::size_t length = std::strlen(folder);
+      if (length == 0 || !isFolderSeparator(folder[length - 1])) std::strcat(folder, FolderSeparator);
       reportMissingCampaigns(catalogue, folder, stderr);
       fatalError("Required level data missing or corrupt.");
       return 1;

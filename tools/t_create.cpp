@@ -19,6 +19,7 @@
 #include <ostream>
 #include <string>
 
+#include "platform/i_files.h"
 #include "tools/t_file.h"
 
 namespace {
@@ -76,10 +77,10 @@ bool ask(std::istream& in, std::ostream& out, const char* question, Answer& answ
 // file can be made beside it is still writable: it is then rewritten in
 // place once both answers are in.
 bool checkWritable(const std::string& target, bool& created) {
-  struct stat info;
   // A link that still points nowhere after resolving is not replaced: the
   // rename would turn it into a plain file, and a failure would remove it.
-  if (lstat(target.c_str(), &info) == 0 && S_ISLNK(info.st_mode)) return false;
+  if (isSymbolicLink(target.c_str())) return false;
+  struct stat info;
   bool existed = stat(target.c_str(), &info) == 0;
   // Only a regular file is replaced: a device or a pipe would be swapped
   // for a plain file by the rename (and opening a pipe here would wait for

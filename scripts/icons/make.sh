@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Redraws the game's icon with the game's own pieces: the hicolor PNG icons
 # of the desktop entry (desktop/icons/quib-N.png, N = 48, 64, 128, 256) and
-# the window icon compiled into the game (platform/quib_icon.xpm).
+# the window icon compiled into the game (platform/quib_icon.xpm) and the
+# Windows program's icon (platform/windows/quib.ico).
 #
 #   bash scripts/icons/make.sh
 #
@@ -24,4 +25,7 @@ for n in 64 128 256; do
 done
 convert "$OUT/quib-96.bmp" -filter Box -resize 48x48 -strip "$ROOT/desktop/icons/quib-48.png"
 cp "$OUT/quib_icon.xpm" "$ROOT/platform/quib_icon.xpm"
-echo "icons written to desktop/icons/ and platform/quib_icon.xpm"
+ICONS="$ROOT/desktop/icons"
+convert \( "$ICONS/quib-64.png" -filter Box -resize 16x16 \) \( "$ICONS/quib-64.png" -filter Box -resize 32x32 \) \
+  "$ICONS/quib-48.png" "$ICONS/quib-64.png" "$ICONS/quib-256.png" -strip "$ROOT/platform/windows/quib.ico"
+echo "icons written to desktop/icons/, platform/quib_icon.xpm and platform/windows/quib.ico"

@@ -1,0 +1,13 @@
+# Cross-building for 64-bit Windows with Debian's MinGW-w64 (the POSIX
+# threads flavour, whose C++ runtime links statically).
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(QUIB_MINGW x86_64-w64-mingw32)
+set(CMAKE_C_COMPILER ${QUIB_MINGW}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${QUIB_MINGW}-g++-posix)
+set(CMAKE_RC_COMPILER ${QUIB_MINGW}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${QUIB_MINGW})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)

@@ -1,0 +1,84 @@
+// Files, folders and the console on Windows.
+#include "platform/i_files.h"
+
+#include <fcntl.h>
+#include <io.h>
+#include <sys/stat.h>
+#include <windows.h>
+
+#include <cerrno>
+#include <cstdio>
+
+const char FolderSeparator[] = "\\";
+
+bool isFolderSeparator(char c) { return c == '/' || c == '\\'; }
+
+std::string folderOf(const std::string& path) {
+  const std::string::size_type separator = path.find_last_of("/\\");
+  if (separator != std::string::npos) return path.substr(0, separator + 1);
+  // "C:name" is a name in the current folder of drive C.
+  if (path.size() >= 2 && path[1] == ':') return path.substr(0, 2);
+  return std::string();
+}
+
+// The installer's folder, C:\Program Files\QUIB (names ignore case here).
+const char* installedCampaignFolder() { return "c:\\program files\\quib\\"; }
+
+bool isSymbolicLink(const char*) { return false; }
+
+int followLink(const char*, std::string&) { return 1; }
+
+int createUniqueFile(std::string& pattern) {
+  const std::string::size_type size = pattern.size();
+  if (size < 6) return -1;
+  // Names from the process, the clock and a counter; a name taken by
+  // another file is skipped by the exclusive create.
+  static unsigned counter = 0;
+  const char digits[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+  for (int attempt = 0; attempt < 1000; ++attempt) {
+    unsigned value = GetCurrentProcessId() * 2654435761u ^ GetTickCount() ^ (++counter * 40503u);
+    for (std::string::size_type i = size - 6; i < size; ++i) {
+      pattern[i] = digits[value % 36];
+      value /= 36;
+    }
+    const int fd = _open(pattern.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY,
+                         _S_IREAD | _S_IWRITE);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
+}
+
+std::string systemLineEnds(const std::string& text) {
+  std::string crlf;
+  crlf.reserve(text.size() + text.size() / 8);
+  for (char c : text) {
+    if (c == '\n') crlf += '\r';
+    crlf += c;
+  }
+  return crlf;
+}
+
+// A file to be replaced must be writable, so it carries no read-only mark
+// over; owners are not the program's to keep.
+int takeOverPermissions(int, bool, unsigned, unsigned, unsigned) { return 0; }
+
+int flushToDisk(int fd) { return _commit(fd) == 0 ? 0 : 1; }
+
+int renameOver(const char* from, const char* to) {
+  return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) ? 0 : 1;
+}
+
+void useStartingConsole() {
+  const HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
+  const HANDLE in = GetStdHandle(STD_INPUT_HANDLE);
+  const bool noOut = out == nullptr || out == INVALID_HANDLE_VALUE;
+  const bool noIn = in == nullptr || in == INVALID_HANDLE_VALUE;
+  if (!noOut && !noIn) return;
+  // Started from the desktop there is no console to join, and nothing to do.
+  if (!AttachConsole(ATTACH_PARENT_PROCESS)) return;
+  if (noOut) {
+    if (std::freopen("CONOUT$", "w", stdout) == nullptr) return;
+    if (std::freopen("CONOUT$", "w", stderr) == nullptr) return;
+  }
+  if (noIn && std::freopen("CONIN$", "r", stdin) == nullptr) return;
+}
