@@ -3,7 +3,7 @@ from levelkit import L, define
 
 
 # ---------------------------------------------------------------- INTERMEDIATE
-define("intermediate", "INTERMEDIATE", "Routes to read: swing, pump, sling, jet, current, switch, wrap.", 3, [
+define("intermediate", "INTERMEDIATE", "Routes to read: swing, rock, climb, FLIP and the wrapping edges.", 3, [
     L("""
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
