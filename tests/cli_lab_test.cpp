@@ -131,6 +131,7 @@ TEST(LabTool, ReportChecksACalmStartAHumanRhythmAndTheIdeaLines) {
   cli::writeFile(dir.path / "quib_r.qbf.1.txt", "# " + idea + "\n15 right\n25 right\n");
   r = lab(dir.path, {"report", "-n", "0", "quib_r.qbf"});
   EXPECT_EQ(r.status, 0) << r.out;
+  EXPECT_NE(r.out.find("first press 15.0, closest two presses 10.0, exit frame 50.0;"), std::string::npos) << r.out;
   for (const char* what : {"no loss before frame 90 with no key", "first press at frame 15 or later",
                            "presses at least 10 frames apart", "idea lines at most 64 characters",
                            "idea lines in the game's words"})
@@ -154,6 +155,8 @@ TEST(LabTool, ReportWantsMasterAboveHard) {
 
   cli::writeFile(dir.path / "quib_h.qbf.1.txt", "# NUDGE right.\n15 right\n");
   r = lab(dir.path, {"report", "-n", "10", "quib_h.qbf", "quib_m.qbf"});
+  EXPECT_NE(r.out.find("closest two presses -, exit frame 50.0; random scripts won 9 of 10 (90.00%)"), std::string::npos)
+      << r.out;
   EXPECT_EQ(verdictOf(r.out, "MASTER: more presses than HARD"), "ok 1.0 -> 2.0");
   EXPECT_EQ(verdictOf(r.out, "MASTER: longer routes than HARD (exit frame)"), "ok 50.0 -> 55.0");
   EXPECT_EQ(verdictOf(r.out, "MASTER: margins no wider than HARD"), "ok 14.0 -> 14.0");

@@ -368,10 +368,12 @@ bool reportCampaign(const std::string& path, const std::string& givenDir, int on
               median(force), median(presses), median(needed), median(random), median(timeLeft), median(margin),
               *std::min_element(timeLeft.begin(), timeLeft.end()), *std::min_element(margin.begin(), margin.end()),
               kindLevels[0], kindLevels[1], kindLevels[2], kindLevels[3], flips, static_cast<int>(n));
-  std::printf("Rhythm (medians): frame of the end with no key %.1f, first press %.1f, closest two presses %.1f, "
-              "exit frame %.1f; random scripts won %d of %d (%.2f%%).\n\n",
-              median(idleFrames), median(firstPress), median(closest), median(exitFrame), wins, sum.scripts,
-              sum.overall());
+  // A median of no values (no route has two presses, say) is shown as "-".
+  const auto shown = [](const std::vector<double>& v) { return v.empty() ? std::string("-") : fmt("%.1f", median(v)); };
+  std::printf("Rhythm (medians): frame of the end with no key %s, first press %s, closest two presses %s, "
+              "exit frame %s; random scripts won %d of %d (%.2f%%).\n\n",
+              shown(idleFrames).c_str(), shown(firstPress).c_str(), shown(closest).c_str(), shown(exitFrame).c_str(),
+              wins, sum.scripts, sum.overall());
 
   if (onlySlot > 0) return true;
   const Targets* t = nullptr;
