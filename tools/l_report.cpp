@@ -227,6 +227,12 @@ std::string ideaOf(const std::string& solution) {
   return idea;
 }
 
+// The length of the idea line as written, before any '|' is escaped.
+size_t ideaLength(const std::string& solution) {
+  const std::string idea = ideaOf(solution);
+  return idea.size() - static_cast<size_t>(std::count(idea.begin(), idea.end(), '|'));
+}
+
 // Where the routes of a campaign file are: the folder given with -d, else
 // the folder of the campaign file (where the game finds them too).
 std::string solutionFolder(const std::string& given, const std::string& campaignPath) {
@@ -299,7 +305,7 @@ bool reportCampaign(const std::string& path, const std::string& givenDir, int on
       m.exitFrame = m.solved ? o.frames : 0;
       m.firstPress = runs.empty() ? 0 : runs.front().first;
       m.closest = closestPresses(runs);
-      m.ideaLength = m.idea.size() - static_cast<size_t>(std::count(m.idea.begin(), m.idea.end(), '\\'));
+      m.ideaLength = ideaLength(solution);
       for (const InputPress& p : s) m.usesFlip |= (p.keys & HoldFlip) != 0;
       m.margin = MarginCap;
       if (m.solved) m.needed = neededPresses(level, s);
