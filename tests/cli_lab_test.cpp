@@ -109,14 +109,17 @@ TEST(LabTool, ReportChecksACalmStartAHumanRhythmAndTheIdeaLines) {
   cli::ScratchDir dir;
   cli::writeFile(dir.path / "quib_r.qbf", corridor("Rhythm", 2, "at 3 1 + 2\n"));
   cli::writeFile(dir.path / "quib_r.qbf.1.txt",
-                 "# Drift right through the gates: one NUDGE is all it takes, and a second does no harm\n"
+                 "# Gates? Drift right: one NUDGE is all it takes, and a second does no harm in the wells\n"
                  "5 right\n14 right\n");
-  cli::writeFile(dir.path / "quib_r.qbf.2.txt", "# Sit still.\n30 down\n");
+  cli::writeFile(dir.path / "quib_r.qbf.2.txt", "# Sit still.\n");
   cli::RunResult r = lab(dir.path, {"report", "-n", "0", "quib_r.qbf"});
   EXPECT_EQ(r.status, 2) << r.err;
-  EXPECT_NE(r.out.find("| 0 0/0/0/0 | 0 | 0 | 1 | time out 599 | 2 (1) | 5 | 9 | no | 40 |"), std::string::npos)
+  EXPECT_NE(r.out.find("| 0 0/0/0/0 | 0 | 0 | 1 | time out 599 | 2 (1) | 5 | 9 | no | 40 | 18.7 s | 4 | 0.0% |"),
+            std::string::npos)
       << r.out;
-  EXPECT_NE(r.out.find("| lost 13 | 1 (0) | 30 | 0 | no | 0 | NOT WON |"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("| lost 13 | 0 (0) | 0 | 0 | no | 0 | NOT WON |"), std::string::npos) << r.out;
+  // A route of no presses has no first press and no closest two.
+  EXPECT_NE(r.out.find("first press 5.0, closest two presses 9.0, exit frame 40.0;"), std::string::npos) << r.out;
   EXPECT_EQ(verdictOf(r.out, "no loss before frame 90 with no key"), "MISS 1 (2)");
   EXPECT_EQ(verdictOf(r.out, "first press at frame 15 or later"), "MISS 1 (1)");
   EXPECT_EQ(verdictOf(r.out, "presses at least 10 frames apart"), "MISS 1 (1)");
