@@ -163,4 +163,18 @@ TEST(LabTool, ReportWantsMasterAboveHard) {
   EXPECT_EQ(verdictOf(r.out, "MASTER: more presses than HARD"), "ok 1.0 -> 2.0");
   EXPECT_EQ(verdictOf(r.out, "MASTER: longer routes than HARD (exit frame)"), "ok 50.0 -> 55.0");
   EXPECT_EQ(verdictOf(r.out, "MASTER: margins no wider than HARD"), "ok 14.0 -> 14.0");
+
+  // Both medians 0% (two of three levels sealed off by hazards): fewer wins
+  // over all levels is enough.
+  const std::string sealed = "\nstart level\nwidth 6\nheight 3\nlimit 20\nwall E B\nwall W B\nat 0 1 . 1\nat 3 0 ! 1\nat 3 1 ! 1\n"
+                             "at 3 2 ! 1\nat 5 1 * 1\ndone level\n";
+  std::string hard = corridor("HARD", 1) + sealed + sealed, master = corridor("MASTER", 1);
+  master.replace(master.find("at 0 1 . 1"), 0, "at 3 0 ! 1\nat 3 1 ! 1\nat 3 2 ! 1\n");
+  master += sealed + sealed;
+  for (std::string* text : {&hard, &master}) text->replace(text->find("levels 1"), 8, "levels 3");
+  cli::writeFile(dir.path / "quib_h.qbf", hard);
+  cli::writeFile(dir.path / "quib_m.qbf", master);
+  r = lab(dir.path, {"report", "-n", "10", "quib_h.qbf", "quib_m.qbf"});
+  EXPECT_EQ(verdictOf(r.out, "MASTER: fewer random wins than HARD"),
+            "ok median 0.0% -> 0.0%, overall 30.00% -> 0.00%");
 }
