@@ -2,6 +2,7 @@
 // and the campaign's medians, checked against the difficulty targets of the
 // five shipped campaigns. It prints markdown.
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -25,6 +26,17 @@ namespace {
 // 30 x limit, drawn from a generator seeded alike for every level.
 constexpr int MarginCap = 15;
 constexpr unsigned RandomSeed = 20261207;
+// A player needs time to read the board: with no key pressed after the
+// countdown the ball lives at least CalmFrames (3 s); a route's first press
+// comes no sooner than FirstPressLeast and its presses start at least
+// PressGapLeast frames apart (a third of a second).
+constexpr int CalmFrames = 90;
+constexpr int FirstPressLeast = 15;
+constexpr int PressGapLeast = 10;
+// An idea line is shown in the game as a hint: it fits a line of 64
+// characters and speaks of the pieces by the names the game gives them.
+constexpr size_t IdeaMost = 64;
+const char* const foreignWords[] = {"well", "gate", "bumper", "pen", "nook", "whirlpool"};
 
 struct Run {
   int first, last;  // frames
@@ -91,7 +103,7 @@ int pressMargin(const Level& level, const Script& s, const Run& r) {
   return std::min(side[0], side[1]);
 }
 
-double randomShare(const Level& level, int scripts) {
+int randomWins(const Level& level, int scripts) {
   std::mt19937 rng(RandomSeed);
   const int frames = std::max(1, 30 * level.limit);
   int wins = 0;
@@ -104,7 +116,34 @@ double randomShare(const Level& level, int scripts) {
     }
     wins += playScript(level, s, 0).result == Exited;
   }
-  return scripts > 0 ? 100.0 * wins / scripts : 0.0;
+  return wins;
+}
+
+// The closest two presses of a script, start to start; 0 for fewer than two.
+int closestPresses(const std::vector<Run>& runs) {
+  int closest = 0;
+  for (size_t i = 1; i < runs.size(); ++i) {
+    const int gap = runs[i].first - runs[i - 1].first;
+    if (i == 1 || gap < closest) closest = gap;
+  }
+  return closest;
+}
+
+// The first word of the idea line that the game never uses for its pieces
+// (a plural counts as the word), or "" when there is none.
+std::string foreignWord(const std::string& idea) {
+  std::string word;
+  for (size_t i = 0; i <= idea.size(); ++i) {
+    const char c = i < idea.size() ? idea[i] : ' ';
+    if (std::isalpha(static_cast<unsigned char>(c))) {
+      word += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+      continue;
+    }
+    for (const char* f : foreignWords)
+      if (word == f || word == std::string(f) + "s") return word;
+    word.clear();
+  }
+  return "";
 }
 
 struct LevelMeasure {
@@ -114,10 +153,17 @@ struct LevelMeasure {
   int tinyForces;  // force pieces of size 0: a dot of 3 pixels, too small to read
   bool sizeClash;  // a coin and a hazard of the same size
   bool solved, idleWins, usesFlip;
+  LevelResult idle;  // how the level ends with no key pressed, and when
+  int idleFrames;
   int presses, margin;
+  int exitFrame;   // the frame the route reaches the exit
+  int firstPress;  // frame of the route's first press (0: none)
+  int closest;     // frames between the closest two presses (0: fewer than two)
+  int wins;        // random scripts that win
   int needed;  // presses left when every spare one is taken out
   double timeLeft, random;
   std::string idea;
+  size_t ideaLength;
 };
 
 // A board as a player sees it, sizes aside: for telling repeated boards apart.
@@ -148,6 +194,17 @@ const Targets targetTable[] = {
     {"INTERMEDIATE", 3, true, true, 0, 100, 0, 6}, {"HARD", 4, true, true, 0, 2, 0, 3},
     {"MASTER", 5, true, true, 0, 2, 6, 3},
 };
+constexpr size_t Hard = 3, Master = 4;  // their rows in targetTable
+
+// How the level ends when no key is pressed, for the table.
+std::string idleText(const LevelMeasure& m) {
+  const char* what = m.idle == Exited ? "exit" : m.idle == Lost ? "lost" : "time out";
+  return std::string(what) + " " + std::to_string(m.idleFrames);
+}
+
+// A start is calm when the ball, left alone, neither dies nor runs out of
+// time before CalmFrames.
+bool calmStart(const LevelMeasure& m) { return m.idle == Exited || m.idleFrames >= CalmFrames; }
 
 int failures = 0;
 
@@ -170,6 +227,12 @@ std::string ideaOf(const std::string& solution) {
   return idea;
 }
 
+// The length of the idea line as written, before any '|' is escaped.
+size_t ideaLength(const std::string& solution) {
+  const std::string idea = ideaOf(solution);
+  return idea.size() - static_cast<size_t>(std::count(idea.begin(), idea.end(), '|'));
+}
+
 // Where the routes of a campaign file are: the folder given with -d, else
 // the folder of the campaign file (where the game finds them too).
 std::string solutionFolder(const std::string& given, const std::string& campaignPath) {
@@ -185,17 +248,24 @@ std::string fmt(const char* f, double v) {
   return b;
 }
 
-// Measures one campaign file; returns its median presses (for the rise
-// from campaign to campaign) or -1 when the file cannot be read or has no
-// playable level to measure.
-double reportCampaign(const std::string& path, const std::string& givenDir, int onlySlot, int scripts,
-                      std::vector<Board>& boards) {
-  if (loadCampaign(path.c_str()) != 0) return -1;
+// What a campaign's measures are compared by, against other campaigns.
+struct Summary {
+  double presses, exitFrame, margin, random;  // medians
+  int wins, scripts;                           // random scripts, all levels together
+  double overall() const { return scripts > 0 ? 100.0 * wins / scripts : 0.0; }
+};
+
+// Measures one campaign file into `sum`; false when the file cannot be read
+// or has no playable level to measure.
+bool reportCampaign(const std::string& path, const std::string& givenDir, int onlySlot, int scripts,
+                    std::vector<Board>& boards, Summary& sum) {
+  if (loadCampaign(path.c_str()) != 0) return false;
   const std::string solutionDir = solutionFolder(givenDir, path);
   const std::string base = path.substr(path.find_last_of('/') + 1);
   std::printf("## %s: %s\n\n", campaign.name, campaign.desc);
-  std::printf("| # | force A/R/C/W | coins | hazards | ball | presses (needed) | FLIP | time left | margin | random | idea |\n");
-  std::printf("|---|---|---|---|---|---|---|---|---|---|---|\n");
+  std::printf("| # | force A/R/C/W | coins | hazards | ball | no key | presses (needed) | first | closest | FLIP | exit "
+              "| time left | margin | random | idea |\n");
+  std::printf("|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|\n");
   std::vector<LevelMeasure> all;
   int playable = 0;
   for (int slot = 1; slot <= campaign.levelCount; ++slot) {
@@ -232,6 +302,10 @@ double reportCampaign(const std::string& path, const std::string& givenDir, int 
       m.timeLeft = o.timeLeft;
       const std::vector<Run> runs = pressRuns(s);
       m.presses = static_cast<int>(runs.size());
+      m.exitFrame = m.solved ? o.frames : 0;
+      m.firstPress = runs.empty() ? 0 : runs.front().first;
+      m.closest = closestPresses(runs);
+      m.ideaLength = ideaLength(solution);
       for (const InputPress& p : s) m.usesFlip |= (p.keys & HoldFlip) != 0;
       m.margin = MarginCap;
       if (m.solved) m.needed = neededPresses(level, s);
@@ -240,12 +314,17 @@ double reportCampaign(const std::string& path, const std::string& givenDir, int 
       else
         m.margin = 0;
     }
-    m.idleWins = playScript(level, {}, 0).result == Exited;
-    m.random = randomShare(level, scripts);
+    const Outcome idle = playScript(level, {}, 0);
+    m.idle = idle.result;
+    m.idleFrames = idle.frames;
+    m.idleWins = idle.result == Exited;
+    m.wins = randomWins(level, scripts);
+    m.random = scripts > 0 ? 100.0 * m.wins / scripts : 0.0;
     all.push_back(m);
-    std::printf("| %d | %d %d/%d/%d/%d | %d | %d | %d%s | %d (%d) | %s | %s | %d | %.1f%% | %s%s%s |\n", slot, m.force,
-                m.kinds[0], m.kinds[1], m.kinds[2], m.kinds[3], m.coins, m.hazards, m.ballSize,
-                m.sizeClash ? " (coin=hazard size)" : "", m.presses, m.needed, m.usesFlip ? "yes" : "no",
+    std::printf("| %d | %d %d/%d/%d/%d | %d | %d | %d%s | %s | %d (%d) | %d | %d | %s | %d | %s | %d | %.1f%% | %s%s%s |\n",
+                slot, m.force, m.kinds[0], m.kinds[1], m.kinds[2], m.kinds[3], m.coins, m.hazards, m.ballSize,
+                m.sizeClash ? " (coin=hazard size)" : "", idleText(m).c_str(), m.presses, m.needed, m.firstPress,
+                m.closest, m.usesFlip ? "yes" : "no", m.exitFrame,
                 m.solved ? fmt("%.1f s", m.timeLeft).c_str() : "NOT WON", m.margin, m.random,
                 m.idleWins ? "WON WITH NO KEY: " : "", m.idea.c_str(), "");
     std::fflush(stdout);
@@ -253,12 +332,26 @@ double reportCampaign(const std::string& path, const std::string& givenDir, int 
   if (all.empty()) {
     if (onlySlot > 0) fail("level %d is not a playable level of %s", onlySlot, path.c_str());
     else fail("%s has no playable level", path.c_str());
-    return -1;
+    return false;
   }
 
-  std::vector<double> force, presses, needed, random, timeLeft, margin;
+  std::vector<double> force, presses, needed, random, timeLeft, margin, exitFrame, firstPress, closest, idleFrames;
   int kindLevels[4] = {0, 0, 0, 0}, flips = 0, unsolved = 0, idle = 0, smallBall = 0, clash = 0, tiny = 0;
+  int restless = 0, early = 0, hurried = 0, longIdeas = 0, foreign = 0, wins = 0;
+  std::string restlessList, earlyList, hurriedList, longList, foreignList;
+  const auto note = [](std::string& list, int slot) { list += (list.empty() ? "" : ",") + std::to_string(slot); };
   for (const LevelMeasure& m : all) {
+    if (m.solved) exitFrame.push_back(m.exitFrame);
+    if (m.firstPress > 0) firstPress.push_back(m.firstPress);
+    if (m.closest > 0) closest.push_back(m.closest);
+    idleFrames.push_back(m.idleFrames);
+    wins += m.wins;
+    if (!calmStart(m)) ++restless, note(restlessList, m.slot);
+    if (m.firstPress > 0 && m.firstPress < FirstPressLeast) ++early, note(earlyList, m.slot);
+    if (m.closest > 0 && m.closest < PressGapLeast) ++hurried, note(hurriedList, m.slot);
+    if (m.ideaLength > IdeaMost) ++longIdeas, note(longList, m.slot);
+    const std::string word = foreignWord(m.idea);
+    if (!word.empty()) ++foreign, note(foreignList, m.slot), foreignList += " " + word;
     force.push_back(m.force);
     presses.push_back(m.presses);
     needed.push_back(m.needed);
@@ -274,14 +367,21 @@ double reportCampaign(const std::string& path, const std::string& givenDir, int 
     clash += m.sizeClash;
   }
   const double n = static_cast<double>(all.size());
+  sum = Summary{median(presses), median(exitFrame), median(margin), median(random), wins, scripts * static_cast<int>(n)};
   std::printf("\nMedians: force pieces %.1f, presses %.1f (needed %.1f), random share %.1f%%, time left %.1f s, margin %.1f. "
               "Least time left %.1f s, least margin %.0f. Levels with attractors %d, repellers %d, clockwise "
-              "spinners %d, anticlockwise spinners %d; replays using FLIP %d of %d.\n\n",
+              "spinners %d, anticlockwise spinners %d; replays using FLIP %d of %d.\n",
               median(force), median(presses), median(needed), median(random), median(timeLeft), median(margin),
               *std::min_element(timeLeft.begin(), timeLeft.end()), *std::min_element(margin.begin(), margin.end()),
               kindLevels[0], kindLevels[1], kindLevels[2], kindLevels[3], flips, static_cast<int>(n));
+  // A median of no values (no route has two presses, say) is shown as "-".
+  const auto shown = [](const std::vector<double>& v) { return v.empty() ? std::string("-") : fmt("%.1f", median(v)); };
+  std::printf("Rhythm (medians): frame of the end with no key %s, first press %s, closest two presses %s, "
+              "exit frame %s; random scripts won %d of %d (%.2f%%).\n\n",
+              shown(idleFrames).c_str(), shown(firstPress).c_str(), shown(closest).c_str(), shown(exitFrame).c_str(),
+              wins, sum.scripts, sum.overall());
 
-  if (onlySlot > 0) return median(presses);
+  if (onlySlot > 0) return true;
   const Targets* t = nullptr;
   for (const Targets& c : targetTable)
     if (std::strcmp(c.name, campaign.name) == 0) t = &c;
@@ -297,6 +397,14 @@ double reportCampaign(const std::string& path, const std::string& givenDir, int 
   verdict(smallBall == 0, "ball at least size 1", std::to_string(smallBall) + " levels fly a size-0 ball");
   verdict(tiny == 0, "force pieces at least size 1", std::to_string(tiny) + " levels hide size-0 fields");
   verdict(clash == 0, "coins and hazards of different sizes", std::to_string(clash) + " levels mix them");
+  const auto levelsNamed = [](int count, const std::string& list) {
+    return std::to_string(count) + (list.empty() ? "" : " (" + list + ")");
+  };
+  verdict(restless == 0, "no loss before frame 90 with no key", levelsNamed(restless, restlessList));
+  verdict(early == 0, "first press at frame 15 or later", levelsNamed(early, earlyList));
+  verdict(hurried == 0, "presses at least 10 frames apart", levelsNamed(hurried, hurriedList));
+  verdict(longIdeas == 0, "idea lines at most 64 characters", levelsNamed(longIdeas, longList));
+  verdict(foreign == 0, "idea lines in the game's words", levelsNamed(foreign, foreignList));
   if (t) {
     verdict(playable >= 20, "at least 20 levels", std::to_string(playable));
     verdict(median(force) >= t->force, "median force pieces", fmt("%.1f", median(force)) + fmt(" (>= %.0f)", t->force));
@@ -313,7 +421,23 @@ double reportCampaign(const std::string& path, const std::string& givenDir, int 
             fmt("least %.0f", *std::min_element(margin.begin(), margin.end())) + " (>= " + std::to_string(t->margin) + ")");
   }
   std::printf("\n");
-  return median(presses);
+  return true;
+}
+
+// MASTER stands above HARD by every measure: fewer random scripts win (the
+// median share no higher and the share over all levels lower, since HARD's
+// median is often 0), more presses, longer routes (a later exit), and
+// margins no wider, so that it is harder by its routes, not by reflexes.
+void masterAboveHard(const Summary& hard, const Summary& master) {
+  const auto pair = [](const char* f, double h, double m) { return fmt(f, h) + " -> " + fmt(f, m); };
+  verdict(master.random <= hard.random && master.overall() < hard.overall(), "MASTER: fewer random wins than HARD",
+          "median " + pair("%.1f%%", hard.random, master.random) + ", overall " +
+              pair("%.2f%%", hard.overall(), master.overall()));
+  verdict(master.presses > hard.presses, "MASTER: more presses than HARD", pair("%.1f", hard.presses, master.presses));
+  verdict(master.exitFrame > hard.exitFrame, "MASTER: longer routes than HARD (exit frame)",
+          pair("%.1f", hard.exitFrame, master.exitFrame));
+  verdict(master.margin <= hard.margin, "MASTER: margins no wider than HARD",
+          pair("%.1f", hard.margin, master.margin));
 }
 
 }  // namespace
@@ -340,15 +464,15 @@ int reportCommand(int argc, char** argv) {
   std::vector<Board> boards;
   // Median presses of the difficulty campaigns given, in difficulty order
   // whatever the order of the files; other campaigns do not take part.
-  std::map<size_t, double> pressByDifficulty;
+  std::map<size_t, Summary> byDifficulty;
   for (const std::string& f : files) {
-    const double m = reportCampaign(f, solutionDir, onlySlot, scripts, boards);
-    if (m < 0) return 1;
+    Summary sum{};
+    if (!reportCampaign(f, solutionDir, onlySlot, scripts, boards, sum)) return 1;
     for (size_t d = 0; d < sizeof targetTable / sizeof targetTable[0]; ++d)
-      if (std::strcmp(targetTable[d].name, campaign.name) == 0) pressByDifficulty[d] = m;
+      if (std::strcmp(targetTable[d].name, campaign.name) == 0) byDifficulty[d] = sum;
   }
   std::vector<double> pressMedians;
-  for (const auto& [difficulty, m] : pressByDifficulty) pressMedians.push_back(m);
+  for (const auto& [difficulty, m] : byDifficulty) pressMedians.push_back(m.presses);
   if (onlySlot > 0) return 0;
   std::printf("Across the campaigns given:\n");
   bool rising = true;
@@ -358,6 +482,7 @@ int reportCommand(int argc, char** argv) {
     medians += fmt(", %.1f", pressMedians[i]);
   }
   if (pressMedians.size() > 1) verdict(rising, "median presses rise from campaign to campaign", medians);
+  if (byDifficulty.count(Hard) && byDifficulty.count(Master)) masterAboveHard(byDifficulty[Hard], byDifficulty[Master]);
   int repeats = 0;
   for (size_t i = 0; i < boards.size(); ++i)
     for (size_t j = i + 1; j < boards.size(); ++j) {

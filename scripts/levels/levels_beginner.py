@@ -10,7 +10,7 @@ _  _  _  _  _  _  _  _  _  _  _  _
 _  .1 _  _  _  _  _  _  _  _  *2 _
 _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _
-""", 17, 12, "BBBB", "One NUDGE to the right and the ball drifts all the way to the exit.", """
+""", 17, 12, "BBBB", "One NUDGE right and the ball drifts all the way to the exit.", """
 20 right
 """),
     L("""
@@ -31,7 +31,7 @@ _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _
 $3 $2 .1 _  _  _  _  _  _  *2 _
 _  _  _  _  _  _  _  _  _  _  _
-""", 16, 10, "BBBB", "Coins are a bonus, big ones most: NUDGE left for them and the edge bounces you back to the exit.", """
+""", 16, 10, "BBBB", "NUDGE left for the coins; the edge bounces you back to the exit.", """
 20 left
 """),
     L("""
@@ -49,7 +49,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _
 $1 .1 _  _  _  _  _  _  _  _  _  *3 _  $1
 _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 15, 11, "DWDW", "The side edges wrap: NUDGE left, out one side and in the other, next to the exit.", """
+""", 15, 11, "DWDW", "The side edges wrap: NUDGE left, out one side, in by the exit.", """
 20 left
 """),
     L("""
@@ -62,7 +62,7 @@ _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _
 _  _  _  *3 _  _  _  _
 _  _  _  $0 _  _  _  _
-""", 15, 11, "WDWD", "Top and bottom wrap too: NUDGE up for the coins and come round from below to the exit.", """
+""", 15, 11, "WDWD", "Top and bottom wrap: NUDGE up for the coins, round to the exit.", """
 20 up
 """),
     L("""
@@ -73,7 +73,7 @@ _  _  _  _  _  _  _  _  _
 _  +1 _  _  .1 _  _  +1 _
 _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _
-""", 16, 12, "BBBB", "Two attractors pull the ball both ways and hold it: NUDGE straight up, never sideways.", """
+""", 16, 12, "BBBB", "Two attractors hold the ball: NUDGE straight up, never sideways.", """
 20 up
 """),
     L("""
@@ -85,7 +85,7 @@ _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  *3 _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  .1 _
-""", 16, 12, "BBBB", "The attractor pulls the ball off the floor: NUDGE left and let it lift you into the exit.", """
+""", 16, 12, "BBBB", "NUDGE left: the attractor lifts you off the floor to the exit.", """
 25 left
 """),
     L("""
@@ -96,7 +96,7 @@ _  _  _  _  _  _  _  _  .1 _  _
 _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  -2 _  _  _  _  _
-""", 16, 11, "BBBB", "The repeller below pushes the ball away: NUDGE left and it arcs you up and over to the exit.", """
+""", 16, 11, "BBBB", "NUDGE left: the repeller below arcs you up and over to the exit.", """
 18 left
 """),
     L("""
@@ -107,7 +107,7 @@ _  _  _  .1 _  $2 _  $2 _  $3 _  *3 _
 _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  -1 _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 16, 12, "BBBD", "The repellers above and below keep you in the lane: NUDGE right and they push you along it.", """
+""", 16, 12, "BBBD", "Repellers above and below hold you in the lane: NUDGE right.", """
 20 right
 """),
     L("""
@@ -119,7 +119,7 @@ _  .1 _  _  _  >1 _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _
-""", 17, 12, "BBBB", "The clockwise spinner lifts the ball: NUDGE right and it carries you up and over to the exit.", """
+""", 17, 12, "BBBB", "NUDGE right: the clockwise spinner carries you up to the exit.", """
 20 right
 """),
     L("""
@@ -132,7 +132,7 @@ _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  .1 _
 _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _
-""", 9, 4, "BBBB", "The anticlockwise spinner swings the ball up and round to the left: NUDGE right to join its swing.", """
+""", 9, 4, "BBBB", "NUDGE right: the anticlockwise spinner swings you up and round.", """
 20 right
 """),
     L("""
@@ -143,7 +143,7 @@ _  .1 _  _  _  _  _  _  _  _  *3 _
 _  _  _  _  _  _  !1 _  _  _  _  _
 _  _  _  _  _  _  !1 _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _
-""", 17, 12, "BBBB", "Hazards kill at a touch: NUDGE right through the gap in the middle.", """
+""", 17, 12, "BBBB", "Hazards kill at a touch: NUDGE right through the gap between.", """
 20 right
 """),
     L("""
@@ -152,7 +152,7 @@ _  _  _  _  _  !2 _  _  _  _  _  _
 _  _  *3 _  _  !2 _  _  .1 _  _  _
 _  _  _  _  _  !2 _  _  _  _  _  _
 _  _  _  _  _  !2 _  _  _  _  _  _
-""", 16, 12, "BWBW", "A wall of hazards bars the way: go right, out through the wrapping edge and in from the left.", """
+""", 16, 12, "BWBW", "Hazards bar the way: NUDGE right, out the wrapping edge and in.", """
 20 right
 """),
     L("""
@@ -161,7 +161,7 @@ _  _  _  !1 !1 !1 _  !1 !1 !1 _  _  _
 _  .1 _  _  $2 _  _  _  $3 _  _  *3 _
 _  _  _  !1 !1 !1 _  !1 !1 !1 _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 16, 11, "BBBB", "Coins lie between the hazards: NUDGE right down the middle and touch neither side.", """
+""", 16, 11, "BBBB", "Coins lie between hazards: NUDGE right down the middle row.", """
 20 right
 """),
     L("""
@@ -173,7 +173,7 @@ _  _  _  _  _  >2 _  _  _  _  _
 _  .1 _  _  _  _  _  _  _  *3 _
 _  _  _  _  _  !1 _  _  _  _  _
 _  _  _  _  _  !1 _  _  _  _  _
-""", 17, 12, "BBBB", "Hazards block the low road: NUDGE right and the clockwise spinner carries you over them.", """
+""", 17, 12, "BBBB", "NUDGE right: the clockwise spinner lifts you over the hazards.", """
 20 right
 """),
     L("""
@@ -184,7 +184,7 @@ _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  .1 _  _  _  _  _  _  _
 _  *3 _  _  _  _  _  _  $2 _  $2 _
-""", 8, 4, "BWBW", "Under the anticlockwise spinner a current runs right: ride it out of the edge and in by the exit.", """
+""", 8, 4, "BWBW", "Anticlockwise spinner above: drift right, out the wrapping edge.", """
 20 right
 """),
     L("""
@@ -196,7 +196,7 @@ _  _  _  _  _  _  _  _  *3 _  _
 _  _  _  _  _  _  _  _  _  _  _
 _  _  _  >1 _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _
-""", 16, 11, "BDBB", "Drop onto the clockwise spinner and it flings you round to the exit; the right edge is deadly.", """
+""", 16, 11, "BDBB", "Drop onto the clockwise spinner: it flings you round to the exit", """
 25 down
 """),
     L("""
@@ -207,7 +207,7 @@ _  _  .1 _  _  _  _  *2 _  -2 _
 _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _
-""", 17, 10, "BBBB", "The repeller keeps you off the exit: FLIP makes it an attractor that pulls you straight in.", """
+""", 17, 10, "BBBB", "The repeller guards the exit: FLIP it to an attractor to get in.", """
 20 flip
 """),
     L("""
@@ -223,7 +223,7 @@ _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  *3  _
 _  _  _  _  _  _  _  _  _  _  _  _
-""", 19, 10, "BBBB", "The attractor is pulling you in: FLIP turns it into a repeller that shoots you to the exit.", """
+""", 19, 10, "BBBB", "The attractor pulls you in: FLIP it; a repeller shoots you out.", """
 20 flip
 """),
     L("""
@@ -236,7 +236,7 @@ _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  .1 _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _
-""", 17, 10, "BBBB", "The spinners stir a current that pins you to the floor: FLIP reverses it to carry you up.", """
+""", 17, 10, "BBBB", "The spinners pin you to the floor: FLIP them to carry you up.", """
 20 flip
 """),
     L("""
@@ -245,7 +245,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  +1 _  _  _  _  _  _  .1 _  *2 _  _  _  _  -1 _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 17, 10, "BBBB", "The attractor behind pulls and the repeller ahead pushes you back: FLIP swaps them to send you on.", """
+""", 17, 10, "BBBB", "Attractor behind, repeller ahead: FLIP swaps them and you go on.", """
 40 flip
 """),
     L("""
@@ -258,7 +258,7 @@ _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _
-""", 16, 12, "WDWD", "Hazards bar the way up: NUDGE down, the repellers shove you out the bottom and round to the exit.", """
+""", 16, 12, "WDWD", "Hazards bar the way up: NUDGE down, out the bottom and round.", """
 20 down
 """),
     L("""
@@ -270,7 +270,7 @@ _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  *3 _
 _  _  _  _  _  _  _  +1 _  _  *3 _
-""", 17, 12, "BBBB", "The repeller sends you off: NUDGE down once you pass the attractor and its pull curls you into the exit.", """
+""", 17, 12, "BBBB", "Pass the attractor, then NUDGE down: it curls you into the exit.", """
 56 down
 """),
     L("""
@@ -283,7 +283,7 @@ _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _
 _  _  _  _  -2 _  _  _  _
-""", 17, 13, "BBBB", "Four repellers hold you still: FLIP them into attractors, then NUDGE up and the top one pulls you in.", """
+""", 17, 13, "BBBB", "Four repellers hold you: FLIP them, NUDGE up, the top one pulls.", """
 20 flip
 40 up
 """),

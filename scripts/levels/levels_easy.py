@@ -144,7 +144,7 @@ _  _  _  _  _  _  _  _  _  _  _
 _  _  -2 _  _  .1 _  _  -2 _  _
 _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _
-""", 11, 7, "BBDB", "Two repellers cradle the ball: rise to an exit, never sink.", """
+""", 11, 7, "BBDB", "Two repellers hold the ball: rise to an exit, never sink.", """
 17 right
 74 up
 """),
@@ -158,7 +158,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  <2 _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 11, 7, "WBWB", "Two spinners blow the ball west: beat the wind to the exit.", """
+""", 11, 7, "WBWB", "Two spinners push the ball west: NUDGE against them to the exit.", """
 34 right
 71 left
 109 right
@@ -175,9 +175,9 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  *3 _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 """, 12, 7, "BBDB", "Two spinners toss the ball up the middle: bring it down to exit.", """
-13 down
-60 down
-104 up
+15 down
+58 down
+102 up
 """),
     L("""
 _  _  _  _  _  _  _  _  _  _  _  _  _  _
@@ -188,7 +188,7 @@ _  *2 _  !1 _  _  .1 _  _  $2 _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  +2 _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 12, 8, "BWBW", "FLIP the attractors into a launcher, then wrap round to exit.", """
+""", 12, 8, "BWBW", "FLIP the attractors to repellers, then wrap round to the exit.", """
 20 flip
 45 right
 """),
@@ -217,10 +217,10 @@ _  _  _  _  _  !1 _  !1 _  !1 _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  .1 _  _  _  _  _  _  _  _  -2 _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 11, 7, "BBBB", "FLIP the caged attractor to push off, then climb past the cage.", """
-13 flip
-34 down
-76 right
+""", 11, 7, "BBBB", "FLIP the attractor in the hazards to push off, then climb past.", """
+15 flip
+30 down
+77 right
 """),
     L("""
 _  _  _  _  _  *3 *3 _  _  _  _  _  _  _  _
@@ -249,9 +249,9 @@ _  _  _  _  _  _  _  _  _  _  _  -2 _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  *3 *3 _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 11, 7, "BBBB", "FLIP the repellers into attractors and slingshot round them.", """
-14 flip
-27 left
+""", 11, 7, "BBBB", "FLIP the repellers into attractors and swing round them.", """
+16 flip
+29 left
 84 down
 """),
     L("""
@@ -276,15 +276,15 @@ _  _  _  _  _  _  _  _  !1 _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-_  _  .1 _  _  _  _  _  +2 _  _  _  _  _  _  _
+.1 _  _  _  _  _  _  _  +2 _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  !1 _  _  _  _  _  _  _
-""", 11, 7, "BWBW", "Push off the guarded attractor with FLIP; wrap round to exit.", """
-18 down
-23 flip
-56 left
+""", 11, 7, "BWBW", "FLIP the attractor to push off; wrap round to the exit.", """
+15 down
+25 flip
+68 left
 """),
     L("""
 _  _  _  _  _  _  _  _  _  _  _  _  _  _
@@ -323,13 +323,13 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  !1 _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  +2 _  _  _  _  _
 _  _  _  _  _  _  !1 _  _  _  _  _  _  _  _  _
-_  _  _  .1 _  _  _  _  _  _  _  _  _  _  _  _
+_  .1 _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  !1 _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  *3 _  _  _
 """, 12, 8, "BBBB", "FLIP the attractor away, bank off the wall, pass under hazards.", """
-31 flip
-52 left
-126 right
+40 flip
+85 left
+137 right
 """),
     L("""
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
@@ -343,7 +343,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  *3 _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  -1 _  _  _  _  _  _
-""", 12, 8, "DBDW", "Ride the attractor's pull, FLIP to brake, then drop to the exit.", """
+""", 12, 8, "DBDW", "Fall toward the attractor, FLIP to slow down, drop to the exit.", """
 44 flip
 91 right
 125 down
@@ -370,14 +370,13 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-_  _  .1 _  _  _  _  >3 _  _  _  _  _  _  _  _
+.1 _  _  _  _  _  _  >2 _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  *3 _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 11, 7, "DBDB", "The spinner lifts you to the deadly top: FLIP it, drop below.", """
-41 down
-67 flip
-94 down
+""", 11, 7, "DBDB", "The spinner lifts you to the deadly top: NUDGE down, FLIP it.", """
+81 down
+140 flip
 """),
 ])

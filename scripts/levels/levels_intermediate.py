@@ -3,7 +3,7 @@ from levelkit import L, define
 
 
 # ---------------------------------------------------------------- INTERMEDIATE
-define("intermediate", "INTERMEDIATE", "Routes to read: swing, pump, sling, jet, current, switch, wrap.", 3, [
+define("intermediate", "INTERMEDIATE", "Routes to read: swing, rock, climb, FLIP and the wrapping edges.", 3, [
     L("""
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
@@ -15,9 +15,9 @@ _  _  !2 !2 !2 _  _  _  _  _  _  _  _  _  _  $1 _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  *3 _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 9, 6, "DBDB", "The repeller cradle fires you where you NUDGE: aim for a sling.", """
-13 right
-75 left
+""", 9, 6, "DBDB", "Repellers fire you the way you NUDGE: aim past the attractor.", """
+15 right
+79 left
 """),
     L("""
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
@@ -30,7 +30,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  $1 _  _  _  _  _  _  _  _  _  -1 _
 _  *2 _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 11, 7, "BBBB", "Swing round the attractor and come back under the fence.", """
+""", 11, 7, "BBBB", "Swing round the attractor and come back under the hazards.", """
 15 left
 110 left
 122 flip
@@ -49,7 +49,7 @@ _  _  _  _  _  _  <1 _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  .1 _  _  _  _  _  _  _  _  _
 _  _  _  _  $1 _  _  _  _  _  _  _  _
-""", 10, 6, "DBBB", "The spinners run a lift: down on the west side, up on the east.", """
+""", 10, 6, "DBBB", "The spinners carry you down on the west side, up on the east.", """
 91 left
 """),
     L("""
@@ -64,7 +64,7 @@ _  _  _  >1 _  _  _  _  _  _  _  <1 _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  !2 _  _  _  _  _  _  _  _  _  !2 _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 10, 6, "BBDB", "Twin spinners blow a jet down: FLIP it to blow you back up.", """
+""", 10, 6, "BBDB", "Two spinners push you down: FLIP them to push you back up.", """
 21 flip
 51 right
 80 right
@@ -82,7 +82,7 @@ _  _  _  _  _  _  +1 _  .1 _  +1 _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 9, 6, "DBBB", "Swing between the attractors, FLIP them to be catapulted up.", """
+""", 9, 6, "DBBB", "Swing between the attractors, then FLIP them to fly up.", """
 17 up
 29 flip
 40 flip
@@ -113,8 +113,8 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  !2 !2 !2 !2 !2 !2 !2 !2 !2
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 9, 6, "BDBB", "The spinner turns you down into the pit: FLIP it to climb over.", """
-14 right
+""", 9, 6, "BDBB", "The spinner turns you down to the hazards: FLIP it, climb over.", """
+18 right
 30 flip
 """),
     L("""
@@ -142,9 +142,9 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  !2 _  _  _  _
 _  _  _  _  _  _  _  _  _  +1 _  _  _  !2 _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 """, 9, 6, "BWBW", "Swing, then FLIP to be flung west: the wrap takes you round.", """
-10 left
-17 flip
-38 flip
+15 left
+25 flip
+52 flip
 62 left
 """),
     L("""
@@ -157,11 +157,11 @@ _  !3 _  _  _  _  _  _  !3 _  *3 _  _  _  _  _
 _  !3 _  _  _  _  _  _  !3 _  *3 _  _  _  _  _
 _  !3 _  _  _  _  _  _  !3 _  _  _  _  _  _  _
 _  !3 _  _  _  _  .1 _  !3 _  _  _  _  _  _  _
-""", 9, 6, "DWBW", "No gap in the fence: climb, fly west through the wrap, drop in.", """
-8 up
-35 left
-62 down
-96 down
+""", 9, 6, "DWBW", "No gap in the hazards: climb, go west through the wrap, drop in.", """
+15 up
+42 left
+70 down
+104 down
 """),
     L("""
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
@@ -173,7 +173,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 !2 !2 !2 !2 !2 !2 !2 !2 !2 !2 !2 !2 _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  *2
-""", 9, 6, "BBBB", "Spinners run a belt, east on top and west below: step off.", """
+""", 9, 6, "BBBB", "The spinners carry you east on top and west below: step off.", """
 60 down
 71 flip
 """),
@@ -185,10 +185,10 @@ _  -3 $1 _  _  _  _  _  .1 _  _  _  _  _  *1 -3 _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 11, 7, "DBDB", "Rock between the two bumpers until you reach the exit by one.", """
-14 right
-44 right
-65 left
+""", 11, 7, "DBDB", "Rock between the two repellers till one sends you to the exit.", """
+17 right
+47 right
+66 left
 95 left
 """),
     L("""
@@ -203,7 +203,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  -3 _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 12, 7, "DDDD", "Four bumpers ring you in: rock across, then up to the exit.", """
+""", 12, 7, "DDDD", "Four repellers ring you in: rock across, then up to the exit.", """
 19 left
 66 right
 137 up
@@ -218,10 +218,10 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  +3 _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 13, 8, "BDBD", "Two attractors make a pendulum: NUDGE in time to swing higher.", """
-12 right
-68 right
-89 left
+""", 13, 8, "BDBD", "Swing between two attractors: NUDGE in time to swing higher.", """
+20 right
+71 right
+100 left
 166 right
 """),
     L("""
@@ -232,11 +232,11 @@ _  .1 _  _  _  _  $1 _  _  $1 _  _  _  _  _  _  *2 _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  -1 _  -2 _  -1 _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 13, 8, "BDBB", "The repellers' pass is steep: build up speed to get over.", """
-10 right
-37 right
-64 right
-149 right
+""", 13, 8, "BDBB", "The repellers guard the way over: build up speed to pass them.", """
+15 right
+42 right
+70 right
+150 right
 """),
     L("""
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
@@ -246,8 +246,8 @@ _  _  .1 _  _  $1 _  $1 _  _  _  _  _  _  _  _  *2 _
 _  -1 _  -1 _  _  _  _  _  _  _  -3 _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 10, 6, "BDBB", "The cradle fires you at the pass: NUDGE on to carry over it.", """
-12 right
+""", 10, 6, "BDBB", "The repellers fire you up: NUDGE on to carry over the next ones.", """
+15 right
 42 right
 71 left
 104 right
@@ -264,7 +264,7 @@ _  _  _  _  _  _  _  _  _  +2 _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  +3 _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 11, 7, "BDBD", "A deep double well: pump it four times to swing out to the exit.", """
+""", 11, 7, "BDBD", "Four attractors hold you deep: NUDGE in time to swing out.", """
 20 right
 74 right
 110 left
@@ -281,39 +281,38 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  +1 _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 """, 9, 6, "BDDB", "Build up speed to fly over the attractor and onto the exit.", """
-10 right
-37 right
-56 flip
-65 right
+17 right
+44 right
+63 flip
+73 right
 """),
     L("""
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  >1 _  _  _  _  <1 _  _  _  _  >1 _  _
-_  .2 _  $1 _  _  _  _  _  _  _  _  _  _  _  _  _  _
-_  _  _  _  _  _  _  $1 _  _  _  _  _  _  _  _  _  _
+_  _  _  $1 _  _  _  _  _  _  _  _  _  _  _  _  _  _
+.2 _  _  _  _  _  _  $1 _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  *3
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 9, 6, "DBDB", "Three spinners in a row: FLIP between them to weave through.", """
-8 right
-12 flip
-55 flip
+""", 9, 6, "DBDB", "NUDGE right under the spinners, then FLIP them to carry you on.", """
+30 right
+42 flip
 """),
     L("""
 _  _  _  _  _  _  _  _  _  $1 _  _  _  _  _  _
 $1 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  *3 _  _
-_  .1 _  _  _  _  _  _  _  _  _  _  _  _  _  _
-_  _  _  _  _  _  _  +3 _  _  _  _  _  _  _  _
+.1 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  +2 _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  !2 _  _  _  _  _  !2 _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 """, 14, 8, "BBBB", "The attractor draws you in: FLIP it and ride over to the exit.", """
-26 flip
+25 flip
 74 right
-138 left
+128 left
 """),
     L("""
 _  _  _  _  _  _  _  _  *2 _  _  _  _  _  _  _  _
@@ -326,8 +325,64 @@ _  _  _  _  _  _  _  -3 _  -3 _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  !2 _  _  _  _  _  _  _  _
 """, 10, 6, "DBDB", "Bob between the repeller pairs, higher each time, out the top.", """
-12 up
-46 up
-80 up
+16 up
+50 up
+84 up
+"""),
+    L("""
+_  _  _  _  _  _  _  _  _  _  _  _  _  _  _
+_  _  _  $1 _  _  _  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  _  _  _  _  _  _  _
+_  _  _  _  _  >2 _  _  _  <2 _  $1 _  _  _
+_  _  _  _  _  _  _  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  !2 _  _  _  _  _  _  _
+_  _  .1 _  _  _  _  !2 _  _  _  _  *3 _  _
+_  _  _  _  _  _  _  !2 _  _  _  _  _  _  _
+""", 12, 7, "WBWB", "The spinners fling you round the wraps: FLIP them, NUDGE up.", """
+41 right
+88 flip
+112 up
+"""),
+    L("""
+_  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
+_  _  .1 _  _  _  _  $1 _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
+!2 !2 !2 !2 !2 !2 !2 !2 -1 _  _  _  -1 !2 !2 !2
+_  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  _  _  *3 _  _  _  _  _
+_  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  _  _  +2 _  _  _  _  _
+""", 12, 7, "BBBB", "NUDGE left, bounce back over the gap, NUDGE down through it.", """
+43 left
+155 down
+"""),
+    L("""
+_  _  _  _  _  _  _  !2 _  _  _  _  _  _
+_  _  _  _  _  _  _  !2 _  _  <2 _  _  _
+_  .1 _  _  _  _  _  !2 _  _  _  _  _  _
+_  _  _  _  _  _  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  _  _  _  _  _  _
+_  _  _  $1 _  _  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  !2 _  _  _  *3 _  _
+_  _  _  _  >2 _  _  !2 _  _  _  _  _  _
+_  _  _  _  _  _  _  !2 _  _  _  _  _  _
+""", 12, 7, "BBBB", "Spinners push you at the hazards: FLIP, dip through, FLIP back.", """
+41 flip
+70 flip
+"""),
+    L("""
+_  _  _  _  _  _  _  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  _  _  _  !1 _  _  _
+_  _  _  _  _  _  _  _  _  _  _  _  _  *3 _
+_  .1 _  _  _  $2 _  _  _  _  _  !1 _  _  _
+_  _  _  _  _  _  _  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  +2 _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  _  _  _  _  _  _  _
+_  _  _  -2 _  _  _  _  _  _  _  -2 _  _  _
+_  _  _  _  _  _  _  _  _  _  _  _  _  _  _
+""", 12, 7, "BBBB", "NUDGE left off the wall, then FLIP: the repeller fires you east.", """
+34 left
+52 flip
 """),
 ])

@@ -37,12 +37,17 @@ For each level of a campaign the table gives:
   size on the same board is marked: they are hard to tell apart; a board
   that can be read has a ball and force pieces of size 1 or more, since
   size 0 is drawn as a dot of 3 pixels);
+- **no key**: how the level ends when nothing is pressed after the
+  countdown (lost, time out or exit) and at which frame: a calm start
+  loses nothing before frame 90, 3 seconds;
 - of the stored winning script: **presses** (a press is a run of
   consecutive frames that hold keys; in brackets, the presses left when
   every press the script can win without is taken out, one at a time: a
   stored script may keep a spare press that makes its timing more
-  forgiving), whether it uses **FLIP**, the
-  **time left** at the exit, and the timing **margin**: the largest shift,
+  forgiving), the frame of the **first** press (15 or later: half a second
+  to read the board), the frames between the **closest** two presses,
+  start to start (10 or more), whether it uses **FLIP**, the frame it
+  reaches the **exit**, the **time left** at the exit, and the timing **margin**: the largest shift,
   up to 15 frames, by which each press alone may come that much earlier
   and that much later and still win (the level's tightest press counts);
 - **random**: the share of 200 random input scripts that win the level.
@@ -52,9 +57,11 @@ For each level of a campaign the table gives:
   seconds. The generator (the standard Mersenne twister, `std::mt19937`)
   starts from the same seed for every level, so the figure is the same on
   every run;
-- **idea**: the first line of the level's solution file.
+- **idea**: the first line of the level's solution file, shown in the
+  game as a hint: at most 64 characters, in the game's own words.
 
-After each table come the campaign's medians and its targets (`ok` or
+After each table come the campaign's medians, those of the rhythm with
+the random scripts won over all its levels, and its targets (`ok` or
 `MISS`), then a picture of every level at half size, numbered by slot.
 
 HEAD

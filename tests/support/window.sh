@@ -49,8 +49,10 @@ find_window() {
 
 # A key held across several frames (the game polls the key state), then a
 # pause with no key so that the next key starts a fresh hold.
+# One xdotool run presses, waits and releases: on a busy machine, starting a
+# second program for the release could hold the key long enough to repeat.
 tap() {
-  xdotool keydown --window "$WID" "$1" 2>/dev/null; sleep "$TAP_HOLD"; xdotool keyup --window "$WID" "$1" 2>/dev/null
+  xdotool keydown --window "$WID" "$1" sleep "$TAP_HOLD" keyup --window "$WID" "$1" 2>/dev/null
   sleep "$TAP_GAP"
 }
 
