@@ -210,6 +210,10 @@ TEST_F(Play, TimeColourSwitchesAtTheBonusTimeOrHalfTheLimit) {
   EXPECT_FALSE(timeIsCalm(levelWith(60, 10), 10.0));
   EXPECT_TRUE(timeIsCalm(levelWith(61, 0), 30.51));
   EXPECT_FALSE(timeIsCalm(levelWith(61, 0), 30.5));
+  // A negative bonus time is none, as in the tally (FAST COIN): half the
+  // limit decides.
+  EXPECT_TRUE(timeIsCalm(levelWith(60, -5), 30.01));
+  EXPECT_FALSE(timeIsCalm(levelWith(60, -5), 29.0));
 
   // In the loop: calm for the first frames, then never again.
   level.limit = 12;

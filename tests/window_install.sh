@@ -39,6 +39,10 @@ for file in usr/games/quib usr/games/quib-replay usr/games/quib-lab usr/share/ma
 done
 desktop-file-validate "$ROOT/usr/share/applications/studio.quib.quib.desktop" || fail "desktop entry"
 grep -qx 'Exec=quib -Z' "$ROOT/usr/share/applications/studio.quib.quib.desktop" || fail "the menu entry does not start quib -Z"
+# Free software under the MIT licence (Expat), said the same way in both.
+grep -qx 'License: Expat' "$ROOT/usr/share/doc/quib/copyright" || fail "the copyright file does not name Expat"
+grep -q '<project_license>MIT</project_license>' "$ROOT/usr/share/metainfo/studio.quib.quib.metainfo.xml" ||
+  fail "the metainfo does not name the MIT licence"
 appstreamcli validate --no-net "$ROOT/usr/share/metainfo/studio.quib.quib.metainfo.xml" >"$WORK/as.log" 2>&1 ||
   fail "metainfo: $(cat "$WORK/as.log")"
 
