@@ -10,7 +10,8 @@
 # machine's, not the scratch root's; the player's own folder
 # ($XDG_DATA_HOME/quib/) is pointed at the scratch root's instead, so the
 # game plays the campaigns the package installed.
-DISPLAY_BASE=920
+# A desktop on which a window twice the size fits with its frame.
+DISPLAY_BASE=920 XVFB_SCREEN=1280x1024x24
 source "$(dirname "${BASH_SOURCE[0]}")/support/window.sh" "$@"
 BUILD="$(dirname "$QUIB")"
 for tool in cpack dpkg lintian desktop-file-validate appstreamcli; do

@@ -3,6 +3,7 @@
 #
 #   DISPLAY_BASE=320          # this script's range of display numbers
 #   TAP_HOLD=0.1 TAP_GAP=0.12 # optional: how long tap holds a key and waits
+#   XVFB_SCREEN=1280x1024x24  # optional: the display's size (1024x768x24)
 #   source "$(dirname "${BASH_SOURCE[0]}")/support/window.sh" "$@"
 #
 # $1 is the game program. The script gets QUIB (its full path), WORK (a
@@ -27,7 +28,7 @@ message_pids() {
   done
 }
 
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$DISPLAY" -screen 0 "${XVFB_SCREEN:-1024x768x24}" -nolisten tcp >/dev/null 2>&1 &
 XVFB=$!
 GAME=""
 cleanup() {
