@@ -36,7 +36,10 @@ void onTick() {
   // other's write, so a wake-up is never lost.
   const int32_t now = tickCount.fetch_add(1) + 1;
   if (now >= awaitedTick.load()) {
-    std::lock_guard<std::mutex> lock(tickMutex);
+    // Taking the lock waits out a sleeper between its look at the count and
+    // its sleep; the signal itself goes after the lock is free, so the woken
+    // thread does not at once block on it.
+    { std::lock_guard<std::mutex> lock(tickMutex); }
     tickReached.notify_one();
   }
 }

@@ -37,29 +37,6 @@ sleep 0.5
 shot
 [ "$(count_colour 32 352 64 8 '#FF0000')" -gt 10 ] || fail "a level without a Start is not INVALID"
 
-# The editor cursor's cell in a fresh shot ("COL ROW"; "" when not seen):
-# the cell whose top-left pixels, one inside the cell, have the cursor's
-# full red and green (it runs from yellow to white).
-cursor_cell() {
-  shot
-  /usr/bin/convert "$WORK/shot.png" -crop 200x75+6+6 +repage -depth 8 txt:- |
-    awk -F'[,:() ]+' '$1 % 25 == 1 && $2 % 25 == 1 && $4 == 255 && $5 == 255 { print int($1 / 25), int($2 / 25); exit }'
-}
-# Taps toward the cell until the cursor is seen there; after each tap waits
-# to see the cursor move, so that a slow picture never costs an extra tap.
-move_cursor_to() {  # col row
-  local at step _
-  for step in $(seq 20); do
-    at="$(cursor_cell)"
-    [ "$at" = "$1 $2" ] && return 0
-    [ -n "$at" ] || { sleep 0.2; continue; }
-    local col=${at% *} row=${at#* }
-    if ((row < $2)); then tap Down; elif ((row > $2)); then tap Up
-    elif ((col < $1)); then tap Right; else tap Left; fi
-    for _ in $(seq 30); do [ "$(cursor_cell)" != "$at" ] && break; sleep 0.1; done
-  done
-  return 1
-}
 move_cursor_to 2 1 || fail "the cursor did not reach (2, 1), beside the coin"
 tap t
 sleep 0.4        # the test countdown: 10 frames a step

@@ -50,8 +50,11 @@ find_window() {
 
 # A key held across several frames (the game polls the key state), then a
 # pause with no key so that the next key starts a fresh hold.
+# One xdotool run presses, waits and releases: starting a second program for
+# the release could take long enough on a busy machine for the game to see
+# the key held into its auto-repeat (the editor repeats every 5 frames).
 tap() {
-  xdotool keydown --window "$WID" "$1" 2>/dev/null; sleep "$TAP_HOLD"; xdotool keyup --window "$WID" "$1" 2>/dev/null
+  xdotool keydown --window "$WID" "$1" sleep "$TAP_HOLD" keyup --window "$WID" "$1" 2>/dev/null
   sleep "$TAP_GAP"
 }
 
@@ -87,11 +90,44 @@ message_box() {
   return 1
 }
 message_text() { tr '\0' ' ' < "/proc/$1/cmdline"; }
-# Presses Return in the message box; $1, if given, names the case for the
+# The editor cursor's cell in a fresh shot ("COL ROW"; "" when not seen):
+# the first cell whose top-left pixel, one inside the cell, has the
+# cursor's full red and green (it runs from yellow to white). Pieces never
+# reach a cell's corner.
+cursor_cell() {
+  shot
+  /usr/bin/convert "$WORK/shot.png" -crop 450x300+6+6 +repage -depth 8 txt:- |
+    awk -F'[,:() ]+' '$1 % 25 == 1 && $2 % 25 == 1 && $3 == 255 && $4 == 255 { print int($1 / 25), int($2 / 25); exit }'
+}
+# Taps the arrows until the editor cursor is seen on the cell. After each
+# tap it waits to see the cursor move, so a slow picture never costs an
+# extra tap, and a tap that moved it too far (a key seen held long enough
+# to repeat on a busy machine) is made good by the next.
+move_cursor_to() {  # col row
+  local at step _
+  for step in $(seq 30); do
+    at="$(cursor_cell)"
+    [ "$at" = "$1 $2" ] && return 0
+    [ -n "$at" ] || { sleep 0.2; continue; }
+    local col=${at% *} row=${at#* }
+    if ((row < $2)); then tap Down; elif ((row > $2)); then tap Up
+    elif ((col < $1)); then tap Right; else tap Left; fi
+    for _ in $(seq 30); do [ "$(cursor_cell)" != "$at" ] && break; sleep 0.1; done
+  done
+  return 1
+}
+
+# Presses Return in the message box until it is gone (a box still being
+# mapped may miss the first press); $1, if given, names the case for the
 # failure message.
 dismiss() {  # [what]
-  local box
+  local box _
   box=$(timeout 10 xdotool search --sync --onlyvisible --class Xmessage | head -1)
   [ -n "$box" ] || fail "${1:+$1: }the message box has no window"
-  xdotool key --window "$box" --delay 200 Return 2>/dev/null
+  for _ in $(seq 20); do
+    [ -z "$(message_pids)" ] && return 0
+    xdotool key --window "$box" --delay 200 Return 2>/dev/null
+    for _ in $(seq 10); do [ -z "$(message_pids)" ] && return 0; sleep 0.1; done
+  done
+  fail "${1:+$1: }the message box did not close"
 }
