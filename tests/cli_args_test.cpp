@@ -146,7 +146,7 @@ TEST(ScanArgs, WindowScale) {
   const Case cases[] = {
       {{"-Z2"}, 2},       {{"-Z3"}, 3},          {{"-Z"}, FitDesktopScale}, {{"-Z0"}, BadWindowScale},
       {{"-Zbig"}, BadWindowScale}, {{"-Z-2"}, BadWindowScale}, {{"-Z1"}, 1}, {{"-Z99"}, 99},
-      {{"-Z+2"}, BadWindowScale}, {{"-Z2x"}, BadWindowScale}, {{"-Z 2"}, BadWindowScale},
+      {{"-Z9"}, 9}, {{"-Z10"}, 10}, {{"-Z+2"}, BadWindowScale}, {{"-Z2x"}, BadWindowScale}, {{"-Z 2"}, BadWindowScale},
       {{"-Z3", "-Z2"}, 2}, {{"-Z2", "-Z"}, FitDesktopScale}, {{"-Z2", "-Ecamp", "-L4"}, 2},
   };
   for (const Case& c : cases) EXPECT_EQ(Scan(c.args).options.windowScale, c.scale) << c.args.back();

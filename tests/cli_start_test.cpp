@@ -88,11 +88,11 @@ TEST(StartUp, CampaignsAreFoundInThePlayersOwnFolder) {
 TEST(StartUp, ThePlayersFolderIsNamedWhateverItsLength) {
   cli::ScratchDir empty, home;
   // A folder that, with the pattern, fills a kept path exactly is searched:
-  // only "quib.qbf" is short enough to be kept from it.
+  // "quib1.qbf" fills it too and is kept, longer names are not.
   const std::string fits = (home.path / std::string(241 - home.path.string().size() - 1, 'f')).string();
   ASSERT_EQ(fits.size() + std::string("/quib/quib*.qbf").size(), 256u);
   cli::fs::create_directories(fits + "/quib");
-  std::ofstream(fits + "/quib/quib.qbf") << "name BEGINNER\ndesc d\nlevels 0\nlives 0\n";
+  std::ofstream(fits + "/quib/quib1.qbf") << "name BEGINNER\ndesc d\nlevels 0\nlives 0\n";
   std::ofstream(fits + "/quib/quib_e.qbf") << "name EASY\ndesc d\nlevels 0\nlives 0\n";
   const std::string over = fits + "o";  // one more: nothing in it can be kept
   cli::fs::create_directories(over + "/quib");

@@ -220,6 +220,8 @@ TEST_F(Play, TimeColourSwitchesAtTheBonusTimeOrHalfTheLimit) {
   // limit decides.
   EXPECT_TRUE(timeIsCalm(levelWith(60, -5), 30.01));
   EXPECT_FALSE(timeIsCalm(levelWith(60, -5), 29.0));
+  EXPECT_TRUE(timeIsCalm(levelWith(60, 1), 20.0));  // the least bonus time is one
+  EXPECT_FALSE(timeIsCalm(levelWith(60, 1), 1.0));
 
   // In the loop: calm for the first frames, then never again.
   level.limit = 12;
