@@ -197,9 +197,15 @@ TEST(WindowScale, AFactorTooLargeIsLoweredToWhatFitsWithOneLine) {
 }
 
 // A bad factor ends the program with one line and status 1 before anything
-// else, even the search for the campaigns.
+// else, even the search for the campaigns; a good one, or none, goes on to
+// that search.
 TEST(WindowScale, ABadFactorIsRefusedBeforeAnyWindow) {
   cli::ScratchDir dir;
+  for (const char* arg : {"-Z", "-Z2", "-Z99"}) {
+    cli::RunResult r = cli::runQuib(dir.path, {arg}, "", /*noInput=*/true);
+    EXPECT_EQ(r.status, 1) << arg;
+    EXPECT_EQ(r.out, "Required level data missing or corrupt.\n") << arg;
+  }
   for (const char* arg : {"-Z0", "-Z-2", "-Zword"}) {
     cli::RunResult r = cli::runQuib(dir.path, {arg}, "", /*noInput=*/true);
     EXPECT_EQ(r.status, 1) << arg;

@@ -99,6 +99,8 @@ TEST(StartUp, ThePlayersFolderIsNamedWhateverItsLength) {
   std::ofstream(over + "/quib/quib.qbf") << "name BEGINNER\ndesc d\nlevels 0\nlives 0\n";
   const std::string here = empty.path.string() + "/";
   const std::string homeWithSlash = home.path.string() + "/";
+  // A folder name as long as a path can be, or longer, is no folder.
+  const std::string endless = "/" + std::string(4089, 'x');
   struct Case {
     const char* home;
     const char* xdg;
@@ -109,6 +111,8 @@ TEST(StartUp, ThePlayersFolderIsNamedWhateverItsLength) {
       {"relative/home", nullptr, here + " and /usr/share/quib/ for", "BEGINNER EASY"},
       {nullptr, "relative", here + " and /usr/share/quib/ for", "BEGINNER EASY"},
       {"/", "/x//", here + ", /usr/share/quib/ and /x/quib/ for", "BEGINNER EASY"},
+      {"/", "/", here + ", /usr/share/quib/ and /quib/ for", "BEGINNER EASY"},
+      {"/", endless.c_str(), here + " and /usr/share/quib/ for", "BEGINNER EASY"},
       {"/", fits.c_str(), here + ", /usr/share/quib/ and " + fits + "/quib/ (names too long, skipped) for",
        "EASY INTERMEDIATE"},
       {"/", over.c_str(), here + ", /usr/share/quib/ and " + over + "/quib/ (names too long, skipped) for",
