@@ -90,13 +90,13 @@ message_box() {
   return 1
 }
 message_text() { tr '\0' ' ' < "/proc/$1/cmdline"; }
-# The editor cursor's cell in a fresh shot ("COL ROW"; "" when not seen):
-# the first cell whose top-left pixel, one inside the cell, has the
-# cursor's full red and green (it runs from yellow to white). Pieces never
-# reach a cell's corner.
-cursor_cell() {
+# The editor cursor's cell in a fresh shot ("COL ROW"; "" when not seen),
+# looked for among the first $1 columns and $2 rows: the first cell whose
+# top-left pixel, one inside the cell, has the cursor's full red and green
+# (it runs from yellow to white). Pieces never reach a cell's corner.
+cursor_cell() {  # columns rows
   shot
-  /usr/bin/convert "$WORK/shot.png" -crop 450x300+6+6 +repage -depth 8 txt:- |
+  /usr/bin/convert "$WORK/shot.png" -crop "$((25 * $1))x$((25 * $2))+6+6" +repage -depth 8 txt:- |
     awk -F'[,:() ]+' '$1 % 25 == 1 && $2 % 25 == 1 && $3 == 255 && $4 == 255 { print int($1 / 25), int($2 / 25); exit }'
 }
 # Taps the arrows until the editor cursor is seen on the cell. After each
@@ -104,15 +104,17 @@ cursor_cell() {
 # extra tap, and a tap that moved it too far (a key seen held long enough
 # to repeat on a busy machine) is made good by the next.
 move_cursor_to() {  # col row
-  local at step _
+  local at step _ cols=$(($1 + 4)) rows=$(($2 + 4))
+  ((cols > 18)) && cols=18
+  ((rows > 12)) && rows=12
   for step in $(seq 30); do
-    at="$(cursor_cell)"
+    at="$(cursor_cell "$cols" "$rows")"
     [ "$at" = "$1 $2" ] && return 0
     [ -n "$at" ] || { sleep 0.2; continue; }
     local col=${at% *} row=${at#* }
     if ((row < $2)); then tap Down; elif ((row > $2)); then tap Up
     elif ((col < $1)); then tap Right; else tap Left; fi
-    for _ in $(seq 30); do [ "$(cursor_cell)" != "$at" ] && break; sleep 0.1; done
+    for _ in $(seq 20); do [ "$(cursor_cell "$cols" "$rows")" != "$at" ] && break; sleep 0.1; done
   done
   return 1
 }
