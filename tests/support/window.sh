@@ -1,7 +1,7 @@
 # The common set-up of the real-window tests, sourced by each
 # tests/window_*.sh script with the script's own arguments:
 #
-#   DISPLAY_BASE=320          # this script's range of display numbers
+#   DISPLAY_BASE=320          # kept by the scripts; the server now picks the number
 #   TAP_HOLD=0.1 TAP_GAP=0.12 # optional: how long tap holds a key and waits
 #   XVFB_SCREEN=1280x1024x24  # optional: the display's size (1024x768x24)
 #   source "$(dirname "${BASH_SOURCE[0]}")/support/window.sh" "$@"
@@ -9,13 +9,13 @@
 # $1 is the game program. The script gets QUIB (its full path), WORK (a
 # scratch folder removed at exit), DISPLAY (its own virtual display, already
 # answering), GAME (the pid of the game it starts, or "" once collected) and
-# the helpers below. Every script has its own DISPLAY_BASE so that scripts
-# run in parallel never share a display.
+# the helpers below. Each script's display is a fresh server on a number
+# the server itself found free, so scripts run in parallel never share one.
 set -u
 QUIB="$(realpath "$1")"
 WORK="$(mktemp -d)"
-DISPLAY_NUMBER=$(( DISPLAY_BASE + $$ % 100 ))
-export DISPLAY=":$DISPLAY_NUMBER"
+# Set once the virtual display answers (below).
+export DISPLAY=":none"
 TAP_HOLD="${TAP_HOLD:-0.15}"
 TAP_GAP="${TAP_GAP:-0.15}"
 
@@ -28,7 +28,10 @@ message_pids() {
   done
 }
 
-Xvfb "$DISPLAY" -screen 0 "${XVFB_SCREEN:-1024x768x24}" -nolisten tcp >/dev/null 2>&1 &
+# The display server picks a free display number itself and writes it once
+# it answers, so scripts running at the same time (this suite's or anyone
+# else's on the machine) never share a display or take one that is going.
+Xvfb -displayfd 3 -screen 0 "${XVFB_SCREEN:-1024x768x24}" -nolisten tcp 3>"$WORK/display" >/dev/null 2>&1 &
 XVFB=$!
 GAME=""
 cleanup() {
@@ -39,7 +42,9 @@ cleanup() {
 }
 trap cleanup EXIT
 
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+for _ in $(seq 300); do [ -s "$WORK/display" ] && break; sleep 0.1; done
+[ -s "$WORK/display" ] || fail "the virtual display did not start"
+export DISPLAY=":$(cat "$WORK/display")"
 
 # Sets WID to the game's window once it is shown (up to 20 s); fails the
 # call if none appears.
