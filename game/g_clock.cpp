@@ -7,7 +7,7 @@
 #include <condition_variable>
 #include <mutex>
 
-volatile int32_t tickCount = 0;
+std::atomic<int32_t> tickCount{0};
 
 static bool timerInstalled = false;
 
@@ -23,28 +23,33 @@ std::atomic<int32_t> awaitedTick{NoWaiter};
 std::mutex tickMutex;
 std::condition_variable tickReached;
 
-// A tick missed between the sleeper's last look and its sleep (or a timer
-// that is not running) costs at most this long.
-constexpr std::chrono::milliseconds MissedTickLimit{4};
+// How long a sleeper waits for a wake-up before it looks again; no tick is
+// ever missed, so this bounds only a wait on a timer that is not running.
+std::atomic<int> recheckMilliseconds{100};
 
 }  // namespace
 
 void onTick() {
-  tickCount = tickCount + 1;
-  // The new count must be visible before the awaited tick is read; the
-  // sleeper orders its store of the awaited tick and its read of the count
-  // the same way, so one of the two always sees the other.
-  std::atomic_thread_fence(std::memory_order_seq_cst);
-  if (tickCount >= awaitedTick.load()) {
-    std::lock_guard<std::mutex> lock(tickMutex);
+  // The count and the awaited tick are sequentially consistent: the callback
+  // adds to the count, then reads the awaited tick; the sleeper stores the
+  // awaited tick, then reads the count. One of the two always sees the
+  // other's write, so a wake-up is never lost.
+  const int32_t now = tickCount.fetch_add(1) + 1;
+  if (now >= awaitedTick.load()) {
+    // Taking the lock waits out a sleeper between its look at the count and
+    // its sleep; the signal itself goes after the lock is free, so the woken
+    // thread does not at once block on it.
+    { std::lock_guard<std::mutex> lock(tickMutex); }
     tickReached.notify_one();
   }
 }
 END_OF_FUNCTION(onTick)
 
+void setTickRecheck(int milliseconds) { recheckMilliseconds.store(milliseconds < 1 ? 1 : milliseconds); }
+
 void restartFrameClock() {
   if (timerInstalled) remove_int(onTick);
-  tickCount = 0;
+  tickCount.store(0);
   LOCK_VARIABLE(tickCount);
   LOCK_FUNCTION(onTick);
   install_int_ex(onTick, TimerSpeed);
@@ -52,12 +57,12 @@ void restartFrameClock() {
 }
 
 int32_t sleepUntilTick(int32_t tick) {
-  int32_t now = tickCount;
+  int32_t now = tickCount.load();
   if (now >= tick) return now;
   std::unique_lock<std::mutex> lock(tickMutex);
   awaitedTick.store(tick);
-  std::atomic_thread_fence(std::memory_order_seq_cst);
-  while ((now = tickCount) < tick) tickReached.wait_for(lock, MissedTickLimit);
+  const std::chrono::milliseconds recheck{recheckMilliseconds.load()};
+  while ((now = tickCount.load()) < tick) tickReached.wait_for(lock, recheck);
   awaitedTick.store(NoWaiter);
   return now;
 }
@@ -102,5 +107,5 @@ bool actionKeyHeld() {
 }
 
 void waitForActionRelease() {
-  while (actionKeyHeld()) sleepUntilTick(tickCount + 1);
+  while (actionKeyHeld()) sleepUntilTick(tickCount.load() + 1);
 }

@@ -1,5 +1,6 @@
 // The frame clock and the keyboard helpers shared by every screen loop.
 #pragma once
+#include <atomic>
 #include <cstdint>
 
 #include "game/p_play.h"
@@ -7,7 +8,8 @@
 constexpr int TimerSpeed = 1242;   // timer clock units: about 960.7 ticks a second
 constexpr int TicksPerFrame = 32;  // a frame lasts at least 33.3 ms
 
-extern volatile int32_t tickCount;
+// Advanced only by onTick, on the timer's thread; read by the main thread.
+extern std::atomic<int32_t> tickCount;
 
 void onTick();
 // Removes the tick callback if installed, sets tickCount to 0, installs it again.
@@ -16,6 +18,11 @@ void restartFrameClock();
 // Sleeps until tickCount >= tick, woken by the tick callback; returns the
 // tick count read when the wait ended.
 int32_t sleepUntilTick(int32_t tick);
+
+// The longest a wait sleeps without being woken before it looks at the
+// count again (in case the timer has stopped): 100 ms unless set. Every tick
+// that ends a wait wakes it at once, so this only matters when none comes.
+void setTickRecheck(int milliseconds);
 
 // Sleeps until tickCount >= frameStart + 32; returns the tick count read
 // when the wait ended (the start of the next frame). No catching up: a late

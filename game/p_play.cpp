@@ -107,7 +107,8 @@ const PlayHooks& playHooks() { return *currentHooks; }
 void setPlayHooks(const PlayHooks* hooks) { currentHooks = hooks ? hooks : &headlessHooks; }
 
 bool timeIsCalm(const Level& level, double timeLeft) {
-  if (level.bonus != 0) return level.bonus < timeLeft;
+  // A bonus time of 0 or less is none, as in the tally: half the limit rules.
+  if (level.bonus > 0) return level.bonus < timeLeft;
   return level.limit / 2.0 < timeLeft;
 }
 

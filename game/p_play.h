@@ -109,5 +109,6 @@ LevelResult checkContacts(PlayLoop& loop);
 void showLevelBonus(bool flipped, bool nudged);
 
 // True when the time is drawn in its light colour: more than the bonus time
-// left (or more than half the limit on a level without bonus time).
+// left (or more than half the limit on a level without bonus time, that is
+// one whose bonus time is 0 or less: the tally's own rule).
 bool timeIsCalm(const Level& level, double timeLeft);

@@ -42,6 +42,18 @@ int fittingScale(int desktopWidth, int desktopHeight) {
   return fit;
 }
 
+int chooseWindowScale(int requested, int desktopWidth, int desktopHeight, std::FILE* report) {
+  const bool known = desktopWidth > 0 && desktopHeight > 0;
+  const int fit = known ? fittingScale(desktopWidth, desktopHeight) : MaxWindowScale;
+  if (requested == FitDesktopScale) return known ? fit : 1;
+  if (requested < 1) return 1;
+  if (requested <= fit) return requested;
+  if (report != nullptr)
+    std::fprintf(report, "quib: a window %d times the size does not fit %s; opening it %d times the size\n",
+                 requested, known ? "the desktop" : "any desktop", fit);
+  return fit;
+}
+
 BITMAP* windowPicture() { return scaledPicture != nullptr ? scaledPicture : screen; }
 
 void presentWindow() {
@@ -88,13 +100,9 @@ int startGraphics(int requestedScale) {
     fatalError("Unable to create window.");
     return 1;
   }
-  int factor = requestedScale;
-  if (factor == FitDesktopScale) {
-    int width = 0, height = 0;
-    factor = get_desktop_resolution(&width, &height) == 0 ? fittingScale(width, height) : 1;
-  }
-  if (factor < 1) factor = 1;
-  if (factor > MaxWindowScale) factor = MaxWindowScale;
+  int width = 0, height = 0;
+  if (requestedScale != 1 && get_desktop_resolution(&width, &height) != 0) width = height = 0;
+  int factor = chooseWindowScale(requestedScale, width, height, stderr);
   set_color_depth(24);
   // A larger window that cannot be had falls back to the plain size.
   if (factor > 1 && openWindow(factor) != 0) factor = 1;

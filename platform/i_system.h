@@ -1,5 +1,6 @@
 // Program-wide graphics state and the fatal error report.
 #pragma once
+#include <cstdio>
 
 struct BITMAP;
 
@@ -25,6 +26,12 @@ int windowScale();
 // frame and the desktop's panels, fits a desktop of the given size; at
 // least 1.
 int fittingScale(int desktopWidth, int desktopHeight);
+
+// The factor a window asked for at `requested` times (FitDesktopScale: the
+// largest that fits) opens at on a desktop of the given size (0 x 0 when
+// unknown): never more than fits a known desktop nor MaxWindowScale. A
+// factor lowered to fit is told in one line on `report`.
+int chooseWindowScale(int requested, int desktopWidth, int desktopHeight, std::FILE* report);
 
 // The 512 x 384 picture of the window. Everything shown is drawn or copied
 // here and then shown with presentWindow. At scale 1 it is the screen

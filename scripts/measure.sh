@@ -1,11 +1,16 @@
 #!/usr/bin/env bash
-# Measures the running game from outside, on a virtual display: for the
-# title screen, play and the editor it counts the frames actually shown in
-# the window (X damage reports, scripts/frame_watch.c) and prints frames a
-# second, the shortest and longest gap between two frames, the share of one
-# CPU core the game used and its resident memory. The scenes "sound" and
-# "quiet" play a level whose ball never rests, with sound on (into a file)
-# and with -Q.
+# Measures the running game on a virtual display: for the title screen,
+# play and the editor it counts the frames actually shown in the window (X
+# damage reports, scripts/frame_watch.c) and prints frames a second, the
+# shortest and longest gap between two frames, the share of one CPU core
+# the game used and its resident memory. The damage reports reach the
+# observer on the library's own schedule (it sends what was drawn about
+# every 10 ms), so the gaps are also timed inside the game's process, at
+# the moment of each full-window copy (scripts/frame_times.c, loaded into
+# the game): "inside" gives their frames a second, shortest, median and
+# longest gap, and the share of gaps within 2 ms of a frame's 33.3 ms.
+# The scenes "sound" and "quiet" play a level whose ball never rests, with
+# sound on (into a file) and with -Q.
 #
 #   bash scripts/measure.sh [QUIB_PROGRAM] [SECONDS]
 #
@@ -29,6 +34,7 @@ cleanup() {
 trap cleanup EXIT
 
 cc -O2 -o "$WORK/frame_watch" "$ROOT/scripts/frame_watch.c" -lX11 -lXdamage
+cc -shared -fPIC -O2 -o "$WORK/frame_times.so" "$ROOT/scripts/frame_times.c" -ldl
 
 # A level whose ball stays where it starts, so that play lasts as long as
 # the measurement: coins and an exit, no force pieces, a long limit.
@@ -97,13 +103,18 @@ thread_ticks() { for t in /proc/"$1"/task/*; do awk '{ print $1, $14 + $15 }' "$
 
 measure() {  # scene
   local scene=$1 wid
+  local times="$WORK/times.$scene"
   case "$scene" in
-    title) (cd "$ROOT/campaigns" && exec "$QUIB" 2>/dev/null) & ;;
+    title) (cd "$ROOT/campaigns" && QUIB_FRAME_TIMES="$times" LD_PRELOAD="$WORK/frame_times.so" \
+              exec "$QUIB" 2>/dev/null) & ;;
     # A ball that keeps bouncing off the walls and pieces, with sound and
     # with -Q.
-    sound) (cd "$WORK" && HOME="$WORK/home" exec "$QUIB" -Equib_measure.qbf -L2 2>/dev/null) & ;;
-    quiet) (cd "$WORK" && HOME="$WORK/home" exec "$QUIB" -Equib_measure.qbf -L2 -Q 2>/dev/null) & ;;
-    *) (cd "$WORK" && exec "$QUIB" -Equib_measure.qbf 2>/dev/null) & ;;
+    sound) (cd "$WORK" && HOME="$WORK/home" QUIB_FRAME_TIMES="$times" LD_PRELOAD="$WORK/frame_times.so" \
+              exec "$QUIB" -Equib_measure.qbf -L2 2>/dev/null) & ;;
+    quiet) (cd "$WORK" && HOME="$WORK/home" QUIB_FRAME_TIMES="$times" LD_PRELOAD="$WORK/frame_times.so" \
+              exec "$QUIB" -Equib_measure.qbf -L2 -Q 2>/dev/null) & ;;
+    *) (cd "$WORK" && QUIB_FRAME_TIMES="$times" LD_PRELOAD="$WORK/frame_times.so" \
+          exec "$QUIB" -Equib_measure.qbf 2>/dev/null) & ;;
   esac
   GAME=$!
   wid=$(timeout 20 xdotool search --sync --onlyvisible --name '^QUIB$' | head -1)
@@ -114,9 +125,11 @@ measure() {  # scene
     sleep 3
   fi
   local c0 t0 c1 t1 frames rss
+  : > "$times"  # the copies of the measured span only
   c0=$(cpu_ticks "$GAME"); thread_ticks "$GAME" > "$WORK/threads0"; t0=$(date +%s.%N)
   frames=$("${OBSERVER[@]}" "$WORK/frame_watch" "$wid" "$SPAN")
   c1=$(cpu_ticks "$GAME"); thread_ticks "$GAME" > "$WORK/threads1"; t1=$(date +%s.%N)
+  cp "$times" "$times.span"
   rss=$(awk '/^VmRSS/ { print $2 }' "/proc/$GAME/status")
   kill "$GAME" 2>/dev/null; wait "$GAME" 2>/dev/null || true
   GAME=""
@@ -129,6 +142,12 @@ measure() {  # scene
   awk -v s="$scene" -v f="$frames" -v c=$((c1 - c0)) -v hz="$(getconf CLK_TCK)" \
       -v t0="$t0" -v t1="$t1" -v rss="$rss" -v th="$threads" \
       'BEGIN { printf "%-6s %s cpu=%.1f%% (threads %s) rss_kb=%d\n", s, f, 100 * c / hz / (t1 - t0), th, rss }'
+  # The gaps between full-window copies, timed inside the game.
+  awk 'NR > 1 { print 1000 * ($1 - last) } { last = $1 }' "$times.span" | sort -n |
+    awk -v s="$scene" '{ g[NR] = $1; total += $1; near += ($1 >= 31.33 && $1 <= 35.33) }
+      END { if (NR == 0) { printf "%-6s inside: no full-window copies seen\n", s; exit }
+            printf "%-6s inside: fps=%.2f gaps_ms=%.1f/%.1f/%.1f (shortest/median/longest) within_2ms=%.1f%%\n",
+                   s, 1000 * NR / total, g[1], g[int((NR + 1) / 2)], g[NR], 100 * near / NR }'
 }
 
 echo "measure.sh: $QUIB, $SPAN s a scene, display $DISPLAY"

@@ -39,13 +39,15 @@ bool startsWith(const char* argument, const char* prefix) {
   return std::strncmp(argument, prefix, std::strlen(prefix)) == 0;
 }
 
-// The rest of a "-Z" argument: a factor from 1 to MaxWindowScale (larger
-// ones are cut to it); nothing, or no factor of at least 1, means the
-// largest that fits the desktop.
+// The rest of a "-Z" argument: nothing means the largest factor that fits
+// the desktop; otherwise digits alone, a whole number from 1 up (one too
+// large is lowered when the window opens). Anything else is BadWindowScale.
 int32_t readWindowScale(const char* text) {
+  if (*text == '\0') return FitDesktopScale;
+  for (const char* c = text; *c != '\0'; ++c)
+    if (*c < '0' || *c > '9') return BadWindowScale;
   const int32_t factor = readLevelNumber(text);
-  if (factor < 1) return FitDesktopScale;
-  return factor > MaxWindowScale ? MaxWindowScale : factor;
+  return factor < 1 ? BadWindowScale : factor;
 }
 
 }  // namespace
@@ -57,6 +59,7 @@ void scanArgs(int argc, char** argv, StartOptions& options) {
   options.flagN = true;
   options.windowScale = 1;
   options.silent = false;
+  options.scaleArgument = "";
   options.action = RunGame;
   options.createFile = "";
 
@@ -78,6 +81,7 @@ void scanArgs(int argc, char** argv, StartOptions& options) {
       return;
     } else if (startsWith(argument, "-Z")) {
       options.windowScale = readWindowScale(argument + 2);
+      options.scaleArgument = argument;
     } else if (std::strcmp(argument, "-N") == 0) {
       options.flagN = false;
     } else if (std::strcmp(argument, "-Q") == 0) {

@@ -4,10 +4,11 @@
 
 enum ArgAction : int32_t { RunGame = 0, RunCreate = 1, RunShuffle = 2 };
 
-// The largest whole-number window scale "-Z" accepts; 0 asks for the
-// largest that fits the desktop.
+// The largest whole-number window scale; 0 asks for the largest that fits
+// the desktop, -1 marks a "-Z" value that is not a whole number from 1 up.
 constexpr int32_t MaxWindowScale = 8;
 constexpr int32_t FitDesktopScale = 0;
+constexpr int32_t BadWindowScale = -1;
 
 struct StartOptions {
   bool editorMode;          // "-E"
@@ -16,6 +17,7 @@ struct StartOptions {
   bool flagN;               // "-N" clears it; nothing consults it
   int32_t windowScale;      // "-Z": 1 without it, FitDesktopScale for "-Z" alone
   bool silent;              // "-Q": no sound
+  const char* scaleArgument;  // the "-Z" argument that set it (points into argv)
   ArgAction action;         // what the scan met first of "-S" / "-R"
   const char* createFile;   // rest of the "-S" argument (points into argv)
 };

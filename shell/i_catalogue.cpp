@@ -5,6 +5,7 @@
 #include <allegro.h>
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -17,11 +18,13 @@ const char* const difficultyNames[RequiredCampaigns] = {"BEGINNER", "EASY", "INT
 
 namespace {
 
-// Room for a folder and the file pattern, within the path a header keeps.
-constexpr int FolderLength = CataloguePathLength + 1;
+// The player's folder, worked out from the environment when asked for. It
+// may be longer than a header's path: it is then named, not searched.
+char userFolder[UserFolderLength];
 
-// The player's folder, worked out from the environment when asked for.
-char userFolder[FolderLength];
+// Per location: whether the last search met a folder or file name too long
+// for the path a header keeps.
+bool namesTooLong[SearchLocations];
 
 // The catalogue being filled while scanCampaigns runs; the directory
 // search's callback has only an int parameter, which carries the location.
@@ -110,20 +113,49 @@ int addCampaignFile(CampaignCatalogue& catalogue, const char* fileName, int loca
 }
 
 void onCampaignFile(const char* fileName, int /*attrib*/, int location) {
-  if (scanTarget != nullptr) addCampaignFile(*scanTarget, fileName, location);
+  if (scanTarget != nullptr && fileName != nullptr) {
+    // A name that does not fit a header's path would open some other file
+    // once cut: such a file is left out, and its folder is named as too long.
+    if (std::strlen(fileName) > static_cast<size_t>(CataloguePathLength)) {
+      if (location >= 0 && location < SearchLocations) namesTooLong[location] = true;
+    } else {
+      addCampaignFile(*scanTarget, fileName, location);
+    }
+  }
+  // The directory search stops at the first callback that leaves an error
+  // number set; a file that cannot be opened or examined must not end the
+  // search of its folder.
+  errno = 0;
+  if (allegro_errno != nullptr) *allegro_errno = 0;
 }
+
+namespace {
+
+// A base folder from the environment: an absolute path, its trailing
+// slashes dropped (the root itself becomes ""). False when not absolute.
+bool absoluteBase(const char* path, const char*& base, int& length) {
+  if (path == nullptr || path[0] != '/') return false;
+  length = static_cast<int>(std::strlen(path));
+  while (length > 0 && path[length - 1] == '/') --length;
+  base = path;
+  return true;
+}
+
+}  // namespace
 
 int userCampaignFolder(const char* xdgDataHome, const char* home, char* folder, int size) {
   if (folder == nullptr || size < 1) return 1;
   folder[0] = '\0';
-  // An XDG_DATA_HOME that is not an absolute path is ignored, as desktops do,
-  // and the folder under the home folder is used instead.
+  // A variable that does not hold an absolute path is ignored, as desktops
+  // do: a relative one would be taken from whatever the current folder is.
+  const char* base = nullptr;
+  int length = 0;
   int written = -1;
-  if (xdgDataHome != nullptr && xdgDataHome[0] == '/')
-    written = std::snprintf(folder, size, "%s/quib/", xdgDataHome);
-  else if (home != nullptr && home[0] != '\0')
-    written = std::snprintf(folder, size, "%s/.local/share/quib/", home);
-  if (written < 0 || written + static_cast<int>(sizeof CampaignFilePattern) > size) {
+  if (absoluteBase(xdgDataHome, base, length))
+    written = std::snprintf(folder, size, "%.*s/quib/", length, base);
+  else if (absoluteBase(home, base, length))
+    written = std::snprintf(folder, size, "%.*s/.local/share/quib/", length, base);
+  if (written < 0 || written >= size) {
     folder[0] = '\0';
     return 1;
   }
@@ -135,8 +167,12 @@ const char* searchFolder(int location) {
   if (location == 1) return "/usr/share/quib/";
   if (location != 2) return "";
   if (const char* installed = installedCampaignFolder()) return installed;
-  userCampaignFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"), userFolder, FolderLength);
+  userCampaignFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"), userFolder, UserFolderLength);
   return userFolder;
+}
+
+bool searchNamesTooLong(int location) {
+  return location >= 0 && location < SearchLocations && namesTooLong[location];
 }
 
 void scanCampaigns(CampaignCatalogue& catalogue) {
@@ -145,10 +181,20 @@ void scanCampaigns(CampaignCatalogue& catalogue) {
   // directories, hidden or system files. An ordinary user sees a file it
   // cannot write (such as a shared, root-owned campaign) as read-only.
   for (int location = 0; location < SearchLocations; ++location) {
+    namesTooLong[location] = false;
     const char* folder = searchFolder(location);
     if (location > 0 && folder[0] == '\0') continue;  // no such folder here
-    char pattern[FolderLength + sizeof CampaignFilePattern];
+    // A folder whose pattern alone does not fit a header's path can hold no
+    // file the catalogue could keep.
+    const size_t length = std::strlen(folder) + std::strlen(CampaignFilePattern);
+    if (length > static_cast<size_t>(CataloguePathLength)) {
+      namesTooLong[location] = true;
+      continue;
+    }
+    char pattern[CataloguePathLength + 1];
     std::snprintf(pattern, sizeof pattern, "%s%s", folder, CampaignFilePattern);
+    errno = 0;
+    if (allegro_errno != nullptr) *allegro_errno = 0;
     for_each_file(pattern, FA_RDONLY | FA_ARCH, onCampaignFile, location);
   }
   scanTarget = nullptr;
@@ -157,14 +203,19 @@ void scanCampaigns(CampaignCatalogue& catalogue) {
 void reportMissingCampaigns(const CampaignCatalogue& catalogue, const char* currentFolder,
                             std::FILE* out) {
   const char* folders[SearchLocations];
+  bool tooLong[SearchLocations];
   int count = 0;
   for (int location = 0; location < SearchLocations; ++location) {
     const char* folder = location == 0 ? currentFolder : searchFolder(location);
-    if (folder != nullptr && folder[0] != '\0') folders[count++] = folder;
+    if (folder != nullptr && folder[0] != '\0') {
+      tooLong[count] = searchNamesTooLong(location);
+      folders[count++] = folder;
+    }
   }
   std::fprintf(out, "quib: searched");
   for (int i = 0; i < count; ++i)
-    std::fprintf(out, "%s%s", i == 0 ? " " : i + 1 < count ? ", " : " and ", folders[i]);
+    std::fprintf(out, "%s%s%s", i == 0 ? " " : i + 1 < count ? ", " : " and ", folders[i],
+                 tooLong[i] ? " (names too long, skipped)" : "");
   std::fprintf(out, " for %s; difficulty campaigns not found:", CampaignFilePattern);
   for (int i = 0; i < RequiredCampaigns; ++i)
     if (!catalogue.inUse[i]) std::fprintf(out, " %s", difficultyNames[i]);

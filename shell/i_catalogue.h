@@ -17,6 +17,9 @@ constexpr char CampaignFilePattern[] = "quib*.qbf";
 // Characters of a file path kept in a header (the record holds one more for
 // the terminator).
 constexpr int CataloguePathLength = 256;
+// Room for the player's folder as worked out from the environment (it may
+// be too long to search; it is still named when campaigns are missing).
+constexpr int UserFolderLength = 4096;
 
 struct CampaignCatalogue {
   CampaignHeader slot[CatalogueSlots];
@@ -34,14 +37,19 @@ extern const char* const difficultyNames[RequiredCampaigns];
 const char* searchFolder(int location);
 
 // The player's own campaign folder: "$XDG_DATA_HOME/quib/" when that
-// variable holds an absolute path, else "$HOME/.local/share/quib/".
-// Written to `folder` with its trailing slash; 0 on success, 1 (and "")
-// when neither is set or the folder does not fit `size` with room for the
-// file pattern.
+// variable holds an absolute path, else "$HOME/.local/share/quib/" when HOME
+// holds one (trailing slashes of either are dropped). Written to `folder`
+// with its trailing slash; 0 on success, 1 (and "") when neither is usable
+// or the folder does not fit `size`.
 int userCampaignFolder(const char* xdgDataHome, const char* home, char* folder, int size);
 
+// Whether the last search left files of this location out because their
+// names (or the folder's own) are longer than a header's path keeps.
+bool searchNamesTooLong(int location);
+
 // After a search with difficulty campaigns missing: one line naming the
-// folders searched and the difficulty campaigns not found, for the player
+// folders searched (those whose names were too long marked so) and the
+// difficulty campaigns not found, for the player
 // who started the game from the wrong folder. `currentFolder` names the
 // current folder in it.
 void reportMissingCampaigns(const CampaignCatalogue& catalogue, const char* currentFolder,
@@ -51,7 +59,8 @@ void reportMissingCampaigns(const CampaignCatalogue& catalogue, const char* curr
 void clearCatalogue(CampaignCatalogue& catalogue);
 
 // Searches the three locations in order for CampaignFilePattern and adds
-// every file whose header reads. Nothing is reported.
+// every file whose header reads. A file that cannot be read never ends the
+// search early. Nothing is reported.
 void scanCampaigns(CampaignCatalogue& catalogue);
 
 // The directory search's callback: adds the file to the catalogue being

@@ -48,9 +48,13 @@ void advanceRun(RunProgress& progress, LevelResult result) {
   }
 }
 
+int32_t startingLives(int32_t campaignLives) {
+  if (campaignLives < 0) return 0;
+  return campaignLives > MaxLives ? MaxLives : campaignLives;
+}
+
 void runCampaign(Campaign& campaign) {
-  if (campaign.lives < 0) campaign.lives = 0;
-  if (campaign.lives > MaxLives) campaign.lives = MaxLives;
+  campaign.lives = startingLives(campaign.lives);
   resetRun(campaign.lives);
 
   // The record's count is trusted only as far as the slots it has.

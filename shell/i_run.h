@@ -22,4 +22,7 @@ struct RunProgress {
 // life (`run.lives`) and the same slot is tried again. Quit changes nothing.
 void advanceRun(RunProgress& progress, LevelResult result);
 
+// The lives a run starts with: the campaign's number clamped to 0..MaxLives.
+int32_t startingLives(int32_t campaignLives);
+
 void runCampaign(Campaign& campaign);

@@ -35,6 +35,14 @@ int main(int argc, char** argv) {
     return shuffleLevels(std::cin, std::cout, std::cerr);
   }
 
+  // A window factor that is not a whole number from 1 up is refused before
+  // anything starts.
+  if (options.windowScale == BadWindowScale) {
+    std::fprintf(stderr, "quib: %s: the window factor must be a whole number from 1 up\n",
+                 options.scaleArgument);
+    return 1;
+  }
+
   // The window takes the game's own icon, which must be in place before
   // the library opens its connection to the window system.
   useGameIcon();

@@ -2,13 +2,16 @@
 // console tools that end the scan where they stand.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
 
 #include "shell/args.h"
 #include "platform/i_system.h"
+#include "cli_support.h"
 
 namespace {
 
@@ -143,17 +146,18 @@ TEST(ScanArgs, MinusQSilencesTheGame) {
   for (const char* argument : {"-q", "-Qx", "--Q", "Q"}) EXPECT_FALSE(Scan({argument}).options.silent) << argument;
 }
 
-// "-Z" takes a whole-number factor; alone (or with no factor of at least 1)
-// it asks for the largest that fits the desktop. The last one wins, and the
-// console tools end the scan before a later one is seen.
+// "-Z" takes a whole-number factor from 1 up; alone it asks for the largest
+// that fits the desktop; anything else is marked bad. The last one wins,
+// and the console tools end the scan before a later one is seen.
 TEST(ScanArgs, WindowScale) {
   struct Case {
     std::vector<std::string> args;
     int32_t scale;
   };
   const Case cases[] = {
-      {{"-Z2"}, 2},       {{"-Z3"}, 3},          {{"-Z"}, FitDesktopScale}, {{"-Z0"}, FitDesktopScale},
-      {{"-Zbig"}, FitDesktopScale}, {{"-Z-2"}, FitDesktopScale}, {{"-Z1"}, 1}, {{"-Z99"}, MaxWindowScale},
+      {{"-Z2"}, 2},       {{"-Z3"}, 3},          {{"-Z"}, FitDesktopScale}, {{"-Z0"}, BadWindowScale},
+      {{"-Zbig"}, BadWindowScale}, {{"-Z-2"}, BadWindowScale}, {{"-Z1"}, 1}, {{"-Z99"}, 99},
+      {{"-Z9"}, 9}, {{"-Z10"}, 10}, {{"-Z+2"}, BadWindowScale}, {{"-Z2x"}, BadWindowScale}, {{"-Z 2"}, BadWindowScale},
       {{"-Z3", "-Z2"}, 2}, {{"-Z2", "-Z"}, FitDesktopScale}, {{"-Z2", "-Ecamp", "-L4"}, 2},
   };
   for (const Case& c : cases) EXPECT_EQ(Scan(c.args).options.windowScale, c.scale) << c.args.back();
@@ -170,8 +174,55 @@ TEST(WindowScale, LargestFactorThatFitsTheDesktop) {
   EXPECT_EQ(fittingScale(3840, 2160), 5);
   EXPECT_EQ(fittingScale(1024, 768), 1);  // 1024 x 768 would leave no room for a title bar
   EXPECT_EQ(fittingScale(1366, 768), 1);
+  EXPECT_EQ(fittingScale(1280, 800), 1);  // wide enough for 2, but not tall enough
+  EXPECT_EQ(fittingScale(1100, 900), 2);  // 1024 x 768 with room on both sides
+  EXPECT_EQ(fittingScale(1055, 848), 1);
   EXPECT_EQ(fittingScale(0, 0), 1);
   EXPECT_EQ(fittingScale(100000, 100000), MaxWindowScale);
+}
+
+// A factor asked for is kept when it fits, lowered (with one line) when it
+// does not; "-Z" alone fits the desktop, or 1 when its size is unknown.
+TEST(WindowScale, AFactorTooLargeIsLoweredToWhatFitsWithOneLine) {
+  struct Case {
+    int requested, width, height, expected;
+    bool told;
+  };
+  const Case cases[] = {
+      {9, 1920, 1080, 2, true}, {2, 1920, 1080, 2, false}, {3, 1920, 1080, 2, true},
+      {1, 800, 600, 1, false},  {FitDesktopScale, 2560, 1440, 3, false}, {FitDesktopScale, 0, 0, 1, false},
+      {5, 0, 0, 5, false},      {99, 0, 0, MaxWindowScale, true},        {2, 1280, 800, 1, true},
+  };
+  for (const Case& c : cases) {
+    char text[256] = "";
+    std::FILE* report = fmemopen(text, sizeof text - 1, "w");
+    ASSERT_NE(report, nullptr);
+    EXPECT_EQ(chooseWindowScale(c.requested, c.width, c.height, report), c.expected) << c.requested;
+    std::fclose(report);
+    const std::string told = text;
+    EXPECT_EQ(std::count(told.begin(), told.end(), '\n'), c.told ? 1 : 0) << told;
+    if (c.told) {
+      EXPECT_NE(told.find(std::to_string(c.requested) + " times the size does not fit"), std::string::npos) << told;
+    }
+  }
+}
+
+// A bad factor ends the program with one line and status 1 before anything
+// else, even the search for the campaigns; a good one, or none, goes on to
+// that search.
+TEST(WindowScale, ABadFactorIsRefusedBeforeAnyWindow) {
+  cli::ScratchDir dir;
+  for (const char* arg : {"-Z", "-Z2", "-Z99"}) {
+    cli::RunResult r = cli::runQuib(dir.path, {arg}, "", /*noInput=*/true);
+    EXPECT_EQ(r.status, 1) << arg;
+    EXPECT_EQ(r.out, "Required level data missing or corrupt.\n") << arg;
+  }
+  for (const char* arg : {"-Z0", "-Z-2", "-Zword"}) {
+    cli::RunResult r = cli::runQuib(dir.path, {arg}, "", /*noInput=*/true);
+    EXPECT_EQ(r.status, 1) << arg;
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, std::string("quib: ") + arg + ": the window factor must be a whole number from 1 up\n");
+  }
 }
 
 }  // namespace

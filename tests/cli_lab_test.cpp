@@ -30,6 +30,8 @@ TEST(LabTool, HelpAndATraceOfAShippedLevel) {
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out.rfind("Exited frames=", 0), 0u) << r.out;
   EXPECT_NE(r.out.find("  press 1 at "), std::string::npos) << r.out;
+  // Timing room is counted up to 15 frames either way, as the output says.
+  EXPECT_NE(r.out.find("up to 15 frames:\n  press 1 at 20: -15..+15\n"), std::string::npos) << r.out;
 }
 
 TEST(LabTool, FaultsEndWithOneLineOnStderrAndStatus1) {
@@ -70,6 +72,23 @@ TEST(LabTool, ReportReadsScriptsBesideTheCampaign) {
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_NE(r.out.find("| Left \\| right |"), std::string::npos) << r.out;
   EXPECT_EQ(r.out.find("NOT WON"), std::string::npos) << r.out;
+}
+
+// A range of one value is a range ("-n 2" and "-f 5-5"), and a key held
+// over several frames is one press in the report.
+TEST(LabTool, OneValueRangesAndHeldKeys) {
+  cli::ScratchDir dir;
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"search", kCampaign, "1", "-n", "2", "-t", "2", "-q"},
+        {"search", kCampaign, "1", "-n", "1-1", "-f", "5-5", "-t", "2", "-q"}}) {
+    const cli::RunResult r = lab(dir.path, args);
+    EXPECT_EQ(r.status, 0) << args[4] << " " << args[5] << ": " << r.err;
+  }
+  cli::fs::copy_file(kCampaign, dir.path / "quib_beginner.qbf");
+  cli::writeFile(dir.path / "quib_beginner.qbf.1.txt", "20 right\n21 right\n22 right\n");
+  const cli::RunResult r = lab(dir.path, {"report", "-n", "0", "-l", "1", "quib_beginner.qbf"});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.out.find("| 1 | 0 0/0/0/0 | 0 | 0 | 1 | 1 (1) |"), std::string::npos) << r.out;
 }
 
 }  // namespace

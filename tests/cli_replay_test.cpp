@@ -111,6 +111,10 @@ TEST(ReplayOutcomes, NudgeRightReachesTheExitAndScoresTheFlipBonus) {
   // Contact with the exit at reach 2: the ball stops at the touch.
   EXPECT_NEAR(o.real("x"), 60.0, 0.11);
   EXPECT_EQ(o.num("lives"), 9);  // 12 lives in the file, clamped to 9
+  // The same script saved with DOS line ends means the same keys.
+  const Outcome dos = play(1, "# one nudge\r\n1 right\r\n\r\n");
+  EXPECT_EQ(dos.result, "Exited");
+  EXPECT_EQ(dos.num("score"), 1980);
 }
 
 TEST(ReplayOutcomes, WithoutInputsTheSameLevelTimesOut) {

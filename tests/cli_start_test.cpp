@@ -82,4 +82,60 @@ TEST(StartUp, CampaignsAreFoundInThePlayersOwnFolder) {
   if (savedXdg) setenv("XDG_DATA_HOME", savedXdgText.c_str(), 1); else unsetenv("XDG_DATA_HOME");
 }
 
+// The player's folder as named in the start-up line: relative HOME and
+// XDG_DATA_HOME values are ignored, trailing slashes are not doubled, and a
+// folder whose names are too long for the catalogue is still named, marked.
+TEST(StartUp, ThePlayersFolderIsNamedWhateverItsLength) {
+  cli::ScratchDir empty, home;
+  // A folder that, with the pattern, fills a kept path exactly is searched:
+  // "quib1.qbf" fills it too and is kept, longer names are not.
+  const std::string fits = (home.path / std::string(241 - home.path.string().size() - 1, 'f')).string();
+  ASSERT_EQ(fits.size() + std::string("/quib/quib*.qbf").size(), 256u);
+  cli::fs::create_directories(fits + "/quib");
+  std::ofstream(fits + "/quib/quib1.qbf") << "name BEGINNER\ndesc d\nlevels 0\nlives 0\n";
+  std::ofstream(fits + "/quib/quib_e.qbf") << "name EASY\ndesc d\nlevels 0\nlives 0\n";
+  const std::string over = fits + "o";  // one more: nothing in it can be kept
+  cli::fs::create_directories(over + "/quib");
+  std::ofstream(over + "/quib/quib.qbf") << "name BEGINNER\ndesc d\nlevels 0\nlives 0\n";
+  const std::string here = empty.path.string() + "/";
+  const std::string homeWithSlash = home.path.string() + "/";
+  // A folder name as long as a path can be, or longer, is no folder.
+  const std::string endless = "/" + std::string(4089, 'x');
+  struct Case {
+    const char* home;
+    const char* xdg;
+    std::string searched;
+    const char* missing;
+  };
+  const Case cases[] = {
+      {"relative/home", nullptr, here + " and /usr/share/quib/ for", "BEGINNER EASY"},
+      {nullptr, "relative", here + " and /usr/share/quib/ for", "BEGINNER EASY"},
+      {"/", "/x//", here + ", /usr/share/quib/ and /x/quib/ for", "BEGINNER EASY"},
+      {"/", "/", here + ", /usr/share/quib/ and /quib/ for", "BEGINNER EASY"},
+      {"/", endless.c_str(), here + " and /usr/share/quib/ for", "BEGINNER EASY"},
+      {"/", fits.c_str(), here + ", /usr/share/quib/ and " + fits + "/quib/ (names too long, skipped) for",
+       "EASY INTERMEDIATE"},
+      {"/", over.c_str(), here + ", /usr/share/quib/ and " + over + "/quib/ (names too long, skipped) for",
+       "BEGINNER EASY"},
+      {homeWithSlash.c_str(), nullptr, here + ", /usr/share/quib/ and " + home.path.string() +
+       "/.local/share/quib/ for", "BEGINNER EASY"},
+  };
+  const char* savedHome = getenv("HOME");
+  const std::string savedHomeText = savedHome ? savedHome : "";
+  const char* savedXdg = getenv("XDG_DATA_HOME");
+  const std::string savedXdgText = savedXdg ? savedXdg : "";
+  for (const Case& c : cases) {
+    if (c.home) setenv("HOME", c.home, 1); else unsetenv("HOME");
+    if (c.xdg) setenv("XDG_DATA_HOME", c.xdg, 1); else unsetenv("XDG_DATA_HOME");
+    cli::RunResult r = cli::runQuib(empty.path, {}, "", /*noInput=*/true);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err.find("quib: searched " + c.searched + " quib*.qbf; difficulty campaigns not found: " +
+                         c.missing),
+              0u)
+        << r.err;
+  }
+  if (savedHome) setenv("HOME", savedHomeText.c_str(), 1); else unsetenv("HOME");
+  if (savedXdg) setenv("XDG_DATA_HOME", savedXdgText.c_str(), 1); else unsetenv("XDG_DATA_HOME");
+}
+
 }  // namespace

@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -375,6 +376,65 @@ TEST_F(CampaignFiles, OnCampaignFileOutsideASearchAddsNothing) {
   onCampaignFile("quib_x.qbf", 0, 0);
   scanCampaigns(c);  // the search itself still works afterwards
   EXPECT_EQ(slotOfPath("quib_x.qbf"), 5);
+}
+
+}  // namespace
+
+namespace {
+
+// Runs `work` in a child process as the unprivileged user "nobody" when the
+// test runs as root (root reads a file whatever its mode); its exit status.
+int runAsOrdinaryUser(const std::function<int()>& work) {
+  const pid_t pid = fork();
+  if (pid == 0) {
+    if (getuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(100);
+    _exit(work());
+  }
+  int status = 0;
+  if (pid < 0 || waitpid(pid, &status, 0) != pid || !WIFEXITED(status)) return -1;
+  return WEXITSTATUS(status);
+}
+
+// The player's folder with the five difficulty campaigns, many others, and
+// beside them files the search must pass over without stopping: unreadable
+// ones, a folder named like a campaign and a name too long to keep. The
+// folder's own name is long, so that the last one is cut.
+TEST_F(CampaignFiles, FilesThatCannotBeReadNeverEndTheSearchOfTheirFolder) {
+  const std::string base = (dir / std::string(200, 'b')).string();
+  const fs::path folder = base + "/quib";
+  fs::create_directories(folder);
+  for (fs::path p = folder; p != dir.parent_path(); p = p.parent_path())
+    fs::permissions(p, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                           fs::perms::others_read | fs::perms::others_exec);
+  // Unreadable names spread over the alphabet, so that some come before the
+  // good files in any directory order.
+  for (const char* name : {"quib_a.qbf", "quib_k.qbf", "quib_r.qbf", "quib_z.qbf", "quib0.qbf"}) {
+    writeFile(folder / name, campaignText(name));
+    chmod((folder / name).c_str(), 0);
+  }
+  fs::create_directory(folder / "quib_dir.qbf");
+  chmod((folder / "quib_dir.qbf").c_str(), 0);
+  const std::string cut = "quib_" + std::string(60, 'c') + ".qbf";
+  writeFile(folder / cut, campaignText("Cut"));
+  for (int i = 0; i < RequiredCampaigns; ++i)
+    writeFile(folder / ("quib_d" + std::to_string(i) + ".qbf"), campaignText(difficultyNames[i]));
+  for (int i = 0; i < 12; ++i)
+    writeFile(folder / ("quib_s" + std::to_string(i) + ".qbf"), campaignText(extraName(i)));
+  ASSERT_GT((folder / cut).string().size(), 256u);
+
+  const int status = runAsOrdinaryUser([&] {
+    setenv("XDG_DATA_HOME", base.c_str(), 1);
+    scanCampaigns(c);
+    // (The shared folder may hold difficulty campaigns of its own.)
+    int found = 0;
+    for (int i = 0; i < CatalogueSlots; ++i)
+      found += c.inUse[i] && c.slot[i].location == 2 && std::strncmp(c.slot[i].name, "EXTRA", 5) == 0;
+    if (requiredCampaignsMissing(c)) return 1;
+    if (found != 12) return 2;
+    if (!searchNamesTooLong(2) || searchNamesTooLong(0)) return 3;
+    return 0;
+  });
+  EXPECT_EQ(status, 0) << "1: a difficulty campaign not found, 2: others missing, 3: long names not noted";
 }
 
 }  // namespace

@@ -159,6 +159,10 @@ TEST_F(EditorSave, ATrailingLevelWithAnyChangeIsKeptAndOnlyUntouchedOnesAreDropp
       [](Level& l) { l.cell[17][11] = Cell{Coin, 1}; }, [](Level& l) { l.width = 17; },
       [](Level& l) { l.height = 11; },                  [](Level& l) { l.limit = 31; },
       [](Level& l) { l.bonus = 5; },                    [](Level& l) { l.wall[East] = Bounce; },
+      // Each wall on its own, whatever a new level has there.
+      [](Level& l) { l.wall[North] = l.wall[North] == Wrap ? Deadly : Wrap; },
+      [](Level& l) { l.wall[South] = l.wall[South] == Wrap ? Deadly : Wrap; },
+      [](Level& l) { l.wall[West] = l.wall[West] == Wrap ? Deadly : Wrap; },
   };
   const std::string file = path("quib_trailing.qbf");
   for (const auto& change : changes) {

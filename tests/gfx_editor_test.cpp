@@ -639,6 +639,7 @@ TEST_F(EditorKeys, TestPlayPutsAStartUnderTheCursorWhenThereIsNone) {
   open();
   state_.cursorX = 2;
   state_.cursorY = 1;
+  state_.currentSize = 3;  // the Start is always of size 1, whatever is chosen
   frame({KEY_T});
   prepareTestLevel(state_);
   EXPECT_EQ(l.cell[2][1].kind, Start);

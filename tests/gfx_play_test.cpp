@@ -157,6 +157,18 @@ TEST_F(WindowPlay, TallyWithoutActionsOrCoinsShowsFlipTiltAndTotal) {
   EXPECT_EQ(run.score, 4000u);
 }
 
+TEST_F(WindowPlay, ALevelBonusMultipliedByTwoIsDrawnInTheFactorColour) {
+  resetRun(3);
+  setupPlay(corridor(), makecol(255, 255, 0));
+  useWindowHooks();
+  showLevelBonus(false, true);  // FLIP BONUS x2 alone
+  BITMAP* s = shown_.get();
+  EXPECT_TRUE(showsText(s, 260, 136, "  x2", FactorGreen));
+  EXPECT_TRUE(showsText(s, 260, 128, "1000", FactorGreen));
+  EXPECT_TRUE(showsText(s, 252, 144, " 2000", Yellow));
+  EXPECT_EQ(run.score, 2000u);
+}
+
 TEST_F(WindowPlay, TallyAfterActionsShowsOnlyTheLevelBonusInYellow) {
   resetRun(3);
   setupPlay(corridor(), makecol(255, 255, 0));

@@ -22,3 +22,15 @@ TEST(CampaignRun, AnExitMovesOnAndALossOrATimeOutCostsALifeOnTheSameSlot) {
   EXPECT_EQ(progress.slot, 2);
   EXPECT_EQ(run.lives, 1);
 }
+
+// "lives 99" in a file still plays with 9 at most, and a negative count
+// with none to spare.
+TEST(CampaignRun, TheLivesOfAFileAreClampedToNoneToNine) {
+  EXPECT_EQ(startingLives(99), MaxLives);
+  EXPECT_EQ(startingLives(10), MaxLives);
+  EXPECT_EQ(startingLives(9), 9);
+  EXPECT_EQ(startingLives(3), 3);
+  EXPECT_EQ(startingLives(0), 0);
+  EXPECT_EQ(startingLives(-1), 0);
+  EXPECT_EQ(startingLives(INT32_MIN), 0);
+}

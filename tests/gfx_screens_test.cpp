@@ -149,6 +149,22 @@ TEST_F(Screens, TitleShowsLastScoreCentredOn448) {
   EXPECT_FALSE(showsText(bmp(), 414, 332, "    by    ", Grey));
 }
 
+TEST_F(Screens, TitleScoresOfWholeDigitGroupsAreCentredToo) {
+  // 3, 7 and 11 characters centred on 448.
+  const struct {
+    uint32_t score;
+    const char* text;
+    int x;
+  } cases[] = {{123u, "123", 436}, {123456u, "123,456", 420}, {123456789u, "123,456,789", 404}};
+  for (const auto& c : cases) {
+    lastScore = c.score;
+    clearToBlack(bmp());
+    drawTitleScreen(bmp(), 0, false);
+    EXPECT_TRUE(showsText(bmp(), c.x, 348, c.text, Grey)) << c.score;
+    EXPECT_EQ(countColour(bmp(), 0, 348, c.x - 1, 355, Grey), 0) << c.score;
+  }
+}
+
 TEST_F(Screens, TitleScoreStaysPositiveAcrossTheWholeUnsignedRange) {
   // Ten digits and three separators: 13 characters from x = 396.
   const struct {

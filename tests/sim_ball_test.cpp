@@ -367,6 +367,14 @@ TEST(Bounce, SignTestsUseTheUnreducedAngle) {
   bounceOffPiece(b, 7, 50, 50);
   EXPECT_NEAR(b.vx, -0.5, 1e-12);
   EXPECT_NEAR(b.vy, 0.5, 1e-12);
+
+  // Moving east into a piece from its upper left (-7pi/8): t = -3pi/4,
+  // below -pi/2, so the ball goes back west (and up).
+  const double upperLeft = -7 * kPi / 8;
+  Ball c = ballAt(50 + 7 * std::cos(upperLeft), 50 + 7 * std::sin(upperLeft), 1, 0);
+  bounceOffPiece(c, 7, 50, 50);
+  EXPECT_NEAR(c.vx, -0.5, 1e-12);
+  EXPECT_NEAR(c.vy, -0.5, 1e-12);
 }
 
 TEST(Bounce, NothingChangesWithoutMotionOrWithBallOnCentre) {

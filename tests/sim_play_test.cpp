@@ -3,6 +3,7 @@
 // and what FLIP does to a deadly piece.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,11 @@ void onKeys(KeySample& keys) { keys = rec.script(play.frameCount); }
 void onErase(int cx, int cy) {
   rec.events.push_back("erase " + std::to_string(cx) + " " + std::to_string(cy));
 }
+struct Segment {
+  int x1, y1, x2, y2;
+};
+std::vector<Segment> trail;
+void onTrail(int x1, int y1, int x2, int y2) { trail.push_back(Segment{x1, y1, x2, y2}); }
 void onTallyBegin() { rec.events.push_back("tally begin"); }
 void onTallyEnd(const BonusTally& t) {
   rec.events.push_back("tally end");
@@ -210,6 +216,12 @@ TEST_F(Play, TimeColourSwitchesAtTheBonusTimeOrHalfTheLimit) {
   EXPECT_FALSE(timeIsCalm(levelWith(60, 10), 10.0));
   EXPECT_TRUE(timeIsCalm(levelWith(61, 0), 30.51));
   EXPECT_FALSE(timeIsCalm(levelWith(61, 0), 30.5));
+  // A negative bonus time is none, as in the tally (FAST COIN): half the
+  // limit decides.
+  EXPECT_TRUE(timeIsCalm(levelWith(60, -5), 30.01));
+  EXPECT_FALSE(timeIsCalm(levelWith(60, -5), 29.0));
+  EXPECT_TRUE(timeIsCalm(levelWith(60, 1), 20.0));  // the least bonus time is one
+  EXPECT_FALSE(timeIsCalm(levelWith(60, 1), 1.0));
 
   // In the loop: calm for the first frames, then never again.
   level.limit = 12;
@@ -383,4 +395,45 @@ TEST_F(Play, ABoardOfExtremeExtentKeepsTheBallsCoordinatesInRange) {
   for (int i = 0; i < 2 * SubstepsPerFrame; ++i) ASSERT_EQ(playSubstep(loop), NoResult);
   EXPECT_LT(play.ball.x, -1e10);
   EXPECT_EQ(truncatedPixel(play.ball.x), -FarPixel);
+}
+
+// ---------------------------------------------------------------- trail
+
+// The trail follows the ball in short joined pieces, each ending where the
+// ball is; after a wrap it starts afresh on the far side instead of
+// drawing a line across the board.
+TEST_F(Play, TheTrailFollowsTheBallAndBreaksAtAWrap) {
+  hooks.drawTrail = onTrail;
+  setPlayHooks(&hooks);
+  level.cell[3][3] = Cell{Empty, 0};
+  level.cell[2][4] = Cell{Start, 1};
+  level.wall[North] = Wrap;
+  level.limit = 3;
+  rec.script = [](int32_t f) { return f == 1 ? dir(Up) : nothingHeld(f); };
+  trail.clear();
+  setupPlay(level, 0);
+  PlayLoop loop;
+  beginPlay(loop, false);
+  int wraps = 0;
+  double lastY = play.ball.y;
+  while (play.frameCount < 60) {
+    const size_t before = trail.size();
+    ASSERT_EQ(playSubstep(loop), NoResult);
+    if (play.ball.y > lastY + 50) ++wraps;
+    lastY = play.ball.y;
+    if (trail.size() > before) {
+      const Segment& s = trail.back();
+      EXPECT_EQ(s.x2, truncatedPixel(play.ball.x));
+      EXPECT_LE(std::abs(s.y2 - s.y1), 1) << "a trail piece across the board at frame " << play.frameCount;
+    }
+  }
+  ASSERT_EQ(wraps, 1);
+  ASSERT_GT(trail.size(), 100u);
+  int breaks = 0;
+  for (size_t i = 1; i < trail.size(); ++i) {
+    EXPECT_EQ(trail[i].x1, 62);  // straight up the column
+    if (trail[i].x1 != trail[i - 1].x2 || trail[i].y1 != trail[i - 1].y2) ++breaks;
+  }
+  EXPECT_EQ(breaks, 1);  // the wrap, and nowhere else
+  setPlayHooks(&headlessHooks);
 }

@@ -128,6 +128,9 @@ TEST(Tally, SuperAndPlainTimeBonus) {
   // No coins in the level at all counts as every share met.
   computeLevelBonus(finished(100, 20, 99.5, 0, 0), true, true, t);
   EXPECT_EQ(labels(t), (Lines{"MEGA TIME BONUS "}));
+  // ... down to SUPER: used 30, span 80, 80 >= 60 but not 120.
+  computeLevelBonus(finished(100, 20, 70.0, 0, 0), true, true, t);
+  EXPECT_EQ(labels(t), (Lines{"SUPER TIME BONUS "}));
 }
 
 TEST(Tally, TimeBonusNeedsBonusTimeLeft) {

@@ -26,13 +26,12 @@ shot
 [ "$(count_colour 7 7 23 1 '#FFFF')" -gt 15 ] || fail "no cursor on the first cell"
 
 tap b            # Start at (0, 0)
-tap Right
-tap Right
+move_cursor_to 2 0 || fail "the cursor did not reach (2, 0)"
 tap x            # Exit at (2, 0)
-tap Down
+move_cursor_to 2 1 || fail "the cursor did not reach (2, 1)"
 tap c            # Coin at (2, 1), size 1
 tap 3            # ... now size 3
-tap Right
+move_cursor_to 3 1 || fail "the cursor did not reach (3, 1)"
 tap m            # Attractor at (3, 1), size 3
 tap Insert       # lives 2 -> 3
 tap equal        # limit 30 -> 31

@@ -60,8 +60,23 @@ cp quib_locked.qbf before.qbf
 "$QUIB" -Equib_locked.qbf &
 GAME=$!
 find_window || fail "no editor window for the read-only file"
-sleep 0.5
+# The lives as drawn ("LIVES 4" centred on x = 448, y = 336), once the
+# editor shows them, then again until DELETE has changed them: F2 must come
+# only after the edit it is to save.
+lives_picture() { shot; /usr/bin/convert "$WORK/shot.png" -crop 64x8+416+336 +repage "$WORK/$1.png"; }
+for _ in $(seq 100); do
+  lives_picture lives0
+  [ "$(count_colour 416 336 64 8 '#FFFFFF')" -gt 20 ] && break
+  sleep 0.1
+done
 tap Delete       # lives 4 -> 3
+CHANGED=""
+for _ in $(seq 100); do
+  lives_picture lives1
+  [ "$(compare -metric AE "$WORK/lives0.png" "$WORK/lives1.png" null: 2>&1)" != 0 ] && { CHANGED=1; break; }
+  sleep 0.1
+done
+[ -n "$CHANGED" ] || fail "DELETE did not change the lives"
 tap F2
 expect_message "Unable to save." "F2 on a read-only file"
 cmp -s quib_locked.qbf before.qbf || fail "the read-only file was changed"

@@ -37,9 +37,7 @@ sleep 0.5
 shot
 [ "$(count_colour 32 352 64 8 '#FF0000')" -gt 10 ] || fail "a level without a Start is not INVALID"
 
-tap Down
-tap Right
-tap Right        # cursor on (2, 1), beside the coin
+move_cursor_to 2 1 || fail "the cursor did not reach (2, 1), beside the coin"
 tap t
 sleep 0.4        # the test countdown: 10 frames a step
 shot

@@ -3,14 +3,15 @@
 # CPack from the build folder, checked by lintian, desktop-file-validate and
 # appstreamcli, installed with dpkg into a scratch root (its own dpkg
 # database, so the machine itself is left alone), then started from an
-# empty folder at the plain size and with -Z2, and finally removed with
+# empty folder at the plain size and with -Z9 (lowered to 2), and finally removed with
 # dpkg, which must leave no file behind.
 #
 # The installed game searches the fixed /usr/share/quib/, which is the
 # machine's, not the scratch root's; the player's own folder
 # ($XDG_DATA_HOME/quib/) is pointed at the scratch root's instead, so the
 # game plays the campaigns the package installed.
-DISPLAY_BASE=920
+# A desktop on which a window twice the size fits with its frame.
+DISPLAY_BASE=920 XVFB_SCREEN=1280x1024x24
 source "$(dirname "${BASH_SOURCE[0]}")/support/window.sh" "$@"
 BUILD="$(dirname "$QUIB")"
 for tool in cpack dpkg lintian desktop-file-validate appstreamcli; do
@@ -39,12 +40,17 @@ for file in usr/games/quib usr/games/quib-replay usr/games/quib-lab usr/share/ma
 done
 desktop-file-validate "$ROOT/usr/share/applications/studio.quib.quib.desktop" || fail "desktop entry"
 grep -qx 'Exec=quib -Z' "$ROOT/usr/share/applications/studio.quib.quib.desktop" || fail "the menu entry does not start quib -Z"
+# Free software under the MIT licence (Expat), said the same way in both.
+grep -qx 'License: Expat' "$ROOT/usr/share/doc/quib/copyright" || fail "the copyright file does not name Expat"
+grep -q '<project_license>MIT</project_license>' "$ROOT/usr/share/metainfo/studio.quib.quib.metainfo.xml" ||
+  fail "the metainfo does not name the MIT licence"
 appstreamcli validate --no-net "$ROOT/usr/share/metainfo/studio.quib.quib.metainfo.xml" >"$WORK/as.log" 2>&1 ||
   fail "metainfo: $(cat "$WORK/as.log")"
 
 mkdir -p "$WORK/empty" "$WORK/home"
 start_installed() {  # options...
-  (cd "$WORK/empty" && HOME="$WORK/home" XDG_DATA_HOME="$ROOT/usr/share" exec "$ROOT/usr/games/quib" "$@") &
+  (cd "$WORK/empty" && HOME="$WORK/home" XDG_DATA_HOME="$ROOT/usr/share" exec "$ROOT/usr/games/quib" "$@") \
+    2>"$WORK/stderr" &
   GAME=$!
   find_window || fail "no window with $*"
   eval "$(xdotool getwindowgeometry --shell "$WID")"
@@ -65,8 +71,11 @@ in_menu || fail "no campaign wheel in the plain window"
 convert "$WORK/shot.png" -crop 201x126+156+192 +repage "$WORK/wheel1.png"
 stop_game
 
-start_installed -Z2
-[ "$WIDTH" = 1024 ] && [ "$HEIGHT" = 768 ] || fail "window with -Z2 is ${WIDTH}x${HEIGHT}"
+# Nine times does not fit a 1280 x 1024 desktop: lowered to 2, with one line.
+start_installed -Z9
+[ "$WIDTH" = 1024 ] && [ "$HEIGHT" = 768 ] || fail "window with -Z9 is ${WIDTH}x${HEIGHT}"
+grep -q "9 times the size does not fit the desktop; opening it 2 times" "$WORK/stderr" ||
+  fail "no line on the lowered factor: $(cat "$WORK/stderr")"
 # The same wheel, every pixel a 2 x 2 square.
 convert "$WORK/shot.png" -crop 402x252+312+384 +repage "$WORK/wheel2.png"
 convert "$WORK/wheel1.png" -scale 200% "$WORK/wheel1x2.png"
@@ -82,7 +91,7 @@ for _ in $(seq 30); do
     { STARTED=1; break; }
   sleep 0.2
 done
-[ -n "$STARTED" ] || fail "BEGINNER did not start with -Z2"
+[ -n "$STARTED" ] || fail "BEGINNER did not start with -Z9"
 tap Escape
 sleep 0.3
 shot

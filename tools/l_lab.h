@@ -42,8 +42,12 @@ std::string scriptText(const Script& s);
 // readInputScript with this program's name in the messages.
 bool readScript(const char* file, Script& s);
 
+// The most frames a press is moved either way when its timing room is
+// measured, by trace, search and report alike.
+constexpr int SlackCap = 15;
+
 // How many frames each press may move earlier or later (each alone, up to
-// 10) and still win.
+// SlackCap) and still win.
 struct Slack {
   int early, late;
 };

@@ -110,13 +110,13 @@ std::vector<Slack> slackOf(const Level& level, const Script& s) {
   std::vector<Slack> out;
   for (size_t i = 0; i < s.size(); ++i) {
     Slack k{0, 0};
-    for (int d = 1; d <= 10; ++d) {
+    for (int d = 1; d <= SlackCap; ++d) {
       Script t = s;
       t[i].frame -= d;
       if (t[i].frame < 1 || playScript(level, t, 0).result != Exited) break;
       k.early = d;
     }
-    for (int d = 1; d <= 10; ++d) {
+    for (int d = 1; d <= SlackCap; ++d) {
       Script t = s;
       t[i].frame += d;
       if (playScript(level, t, 0).result != Exited) break;
@@ -135,6 +135,7 @@ int window(const std::vector<Slack>& k) {
 
 void printSlack(const Level& level, const Script& s) {
   const std::vector<Slack> k = slackOf(level, s);
+  std::printf("  each press alone may come earlier (-) or later (+), up to %d frames:\n", SlackCap);
   for (size_t i = 0; i < s.size(); ++i)
     std::printf("  press %zu at %d: -%d..+%d\n", i + 1, s[i].frame, k[i].early, k[i].late);
 }

@@ -24,7 +24,7 @@ namespace {
 // (-n, default 200) that win: each has 1 to 4 presses, each press one of the
 // five keys held for one frame at a frame drawn uniformly from 1 to
 // 30 x limit, drawn from a generator seeded alike for every level.
-constexpr int MarginCap = 15;
+constexpr int MarginCap = SlackCap;  // the same cap as trace and search
 constexpr unsigned RandomSeed = 20261207;
 // A player needs time to read the board: with no key pressed after the
 // countdown the ball lives at least CalmFrames (3 s); a route's first press
