@@ -15,7 +15,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  -1 _  _  !1 _  _  _  !1 _  _  -1 _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 10, 7, "BDBD", "Rock along the ceiling, then slip down the west of the big push.", """
+""", 10, 7, "BDBD", "NUDGE along the top edge for both coins, then down to the exit.", """
 24 right
 48 left
 72 up
@@ -35,7 +35,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  +1 _  _  _  _  +2 _  _  _  _  +1 _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 9, 7, "BBDB", "Rise off the floor pulls, FLIP them, arc over to the west door.", """
+""", 9, 7, "BBDB", "FLIP the attractors to lift off, then curl west to the exit.", """
 17 flip
 32 up
 45 flip
@@ -55,7 +55,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  +2 _  _  _  _  _  _  _
 _  <1 _  _  _  _  _  _  _  _  _  _  _  _  >1 _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 9, 7, "BBDB", "Skim the roof over the pull, turn back, drop to the east exit.", """
+""", 9, 7, "BBDB", "Ride the top edge west and back, then NUDGE down to the exit.", """
 22 flip
 33 left
 52 flip
@@ -75,7 +75,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  >1 _  _  _  _  _  _  _  >1 _  _  _
 _  _  _  _  _  _  _  _  .1 _  _  _  _  _  _  _
 _  +1 _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 9, 7, "DBBD", "Climb off the floor, FLIP the big spinner, curl east to a nook.", """
+""", 9, 7, "DBBD", "Rise past the big spinner, then slip east into the exit.", """
 17 flip
 34 up
 48 flip
@@ -116,7 +116,7 @@ _  _  _  _  _  >1 _  _  _  _  _  <1 _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  $2 _  _  _
 _  _  _  _  _  _  _  _  .1 _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 10, 7, "DWBW", "Curl east over the spinners and wrap round into the west pocket.", """
+""", 10, 7, "DWBW", "Swing east round the spinners, then wrap through the east edge.", """
 19 down
 45 flip
 56 down
@@ -157,7 +157,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  *3 !1 _  _
 _  _  _  _  _  _  _  _  +1 _  _  _  !1 !1 !1 _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 8, 7, "DWDW", "Wrap out west, run the roof, drop past the spinner to the pen.", """
+""", 8, 7, "DWDW", "Wrap out west, run east, then drop past the spinner to the exit.", """
 17 left
 36 flip
 59 right
@@ -177,7 +177,7 @@ _  _  _  _  +1 _  _  _  _  _  _  +1 _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  $2 _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  .1
-""", 9, 7, "DBBB", "Run the floor west, climb past the pulls to the pen by the push.", """
+""", 9, 7, "DBBB", "Run west along the bottom edge, then climb to the boxed exit.", """
 17 flip
 30 right
 58 left
@@ -197,7 +197,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  -1 _  _  _  _  _  <1 _  _  _  _  _  _  _  >1
-""", 9, 7, "BBDD", "Climb to the roof, cross the big pull, FLIP it, drop in the pen.", """
+""", 9, 7, "BBDD", "Ride the top edge east; FLIP the big attractor twice to drop in.", """
 20 up
 44 up
 68 right
@@ -217,7 +217,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  <1 _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 9, 7, "BDBD", "Drop down the west, loop over the pull, FLIP into the east nook.", """
+""", 9, 7, "BDBD", "Loop down the west side, then over the attractor into the exit.", """
 31 flip
 42 up
 66 down
@@ -237,7 +237,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  !1 _  _  _
 _  _  _  _  -1 _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  +1 _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 8, 7, "BDBB", "Run the repeller gate; FLIP the big spinner to tuck in under it.", """
+""", 8, 7, "BDBB", "Run east between the repellers; FLIP the big spinner to tuck in.", """
 21 flip
 41 flip
 58 left
@@ -257,7 +257,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  -2 _  _  !1 _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  -1 _  _  _  _  _  $2 _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  >1 _  _  _  _  _  *3 _
-""", 9, 7, "WBDB", "Wrap through the ceiling twice; slant past the big push to exit.", """
+""", 9, 7, "WBDB", "Wrap through the top edge, then slant past the big repeller.", """
 22 flip
 32 right
 67 up

@@ -14,7 +14,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  $2 _  _  -1 _  _  _  _  _  _  _  -1 _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 12, 7, "BBBB", "FLIP off the big pull, loop round the west and skim over it.", """
+""", 12, 7, "BBBB", "FLIP the big attractor twice, loop by the west coins, fly east.", """
 17 flip
 45 flip
 73 down
@@ -94,7 +94,7 @@ _  _  _  +2 _  _  _  _  _  _  _  _  +2 _  _  _
 _  _  _  _  _  _  _  .1 _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  *2 _  _  $2 _  _  _  _  _  _  _  $2 _  _  $2
-""", 13, 7, "DBBB", "Run the floor under four pulls; FLIP them to pushes to stay off.", """
+""", 13, 7, "DBBB", "FLIP the four attractors to repellers; run the bottom edge west.", """
 17 flip
 51 flip
 61 flip
@@ -114,7 +114,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  -1 _  _  _  _  _  _  _  _  _
 _  .1 _  !1 !1 !1 !1 _  _  _  _  !1 !1 !1 !1 _  _  _
-""", 11, 7, "BBBB", "Climb the west wall, FLIP the whirlpool, slip into its cap.", """
+""", 11, 7, "BBBB", "Climb the west edge; FLIP the big spinners to tuck in the exit.", """
 18 up
 36 flip
 52 flip
@@ -135,7 +135,7 @@ _  _  _  _  _  _  _  _  >2 _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 10, 7, "BBBB", "Skim the roof over the top whirlpool and drop into the east pen.", """
+""", 10, 7, "BBBB", "Ride the top edge east over the big spinner; drop to the exit.", """
 17 left
 44 flip
 63 flip
@@ -156,7 +156,7 @@ _  _  _  _  _  _  _  _  _  $2 _  _  _  _  _  _
 _  *2 _  _  _  _  _  _  -1 _  _  _  _  _  _  .1
 !1 !1 !1 _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 13, 7, "WBWB", "Climb the east side, then run west under the pulls to the pen.", """
+""", 13, 7, "WBWB", "Climb the east edge for coins; run west under the attractors.", """
 20 up
 45 flip
 85 up
@@ -176,7 +176,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  $2 _  _
 _  _  _  _  _  _  _  _  +1 _  _  _  _  _  _  _  _
 _  .1 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  $2 _  _
-""", 10, 7, "BWBW", "Wrap out west, cut back through the east wrap to the north nook.", """
+""", 10, 7, "BWBW", "Wrap out west, take the east coins, wrap back to the top exit.", """
 28 left
 52 right
 76 up
@@ -196,7 +196,7 @@ _  _  _  _  _  _  _  _  _  _  _  $2 _  _  _  _  _
 _  _  _  _  _  _  _  _  +1 _  _  _  _  _  _  _  _
 _  _  .1 _  _  _  _  $2 _  _  _  _  _  _  _  <1 _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 11, 7, "BBBB", "Roll past the low pull; FLIP it to fling you up to the roof.", """
+""", 11, 7, "BBBB", "Roll east past the low attractor, then climb to the top corner.", """
 27 flip
 42 flip
 58 right
@@ -216,7 +216,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  -1 _  _  _  _  _  _  _  _
 _  _  $2 _  _  _  _  _  _  _  _  _  _  _  !1 !1 <1
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  !1 *2 _
-""", 11, 7, "BWBW", "Slide down the west edge and wrap out into the far corner pen.", """
+""", 11, 7, "BWBW", "Slide down the west edge and wrap through it into the exit.", """
 16 down
 63 flip
 81 down
@@ -236,7 +236,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  !1 _  _  !1 !1
 _  _  _  _  _  _  _  _  _  _  _  _  _  !1 !1 *2 !1 !1
 _  _  _  _  _  _  _  _  -1 _  _  _  _  !1 !1 !1 +1 !1
 _  _  _  _  _  _  _  _  _  _  _  _  _  !1 !1 !1 !1 !1
-""", 14, 7, "BBBB", "Figure-eight round the two whirlpools, then drop into the well.", """
+""", 14, 7, "BBBB", "Weave round the two big spinners, then drop into the hazard box.", """
 28 down
 59 up
 83 down
