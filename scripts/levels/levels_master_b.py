@@ -33,7 +33,7 @@ _  _  *2 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  -1 _  _  _  _  -1 _  _  _  _  -1 _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-""", 12, 7, "DBDB", "Fly the repeller corridor to the east wall and back to the exit.", """
+""", 12, 7, "DBDB", "Fly between the repellers to the east edge and back to the exit.", """
 9 right
 51 left
 75 left
@@ -45,15 +45,15 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  $2 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  -2 _  _  _  _  _  _  _  _  -2 _  _  _  _
-_  $2 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-_  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
+_  $2 _  _  _  _  _  _  !1 _  _  _  _  _  _  _  _  _
+_  _  _  !1 !1 !1 !1 _  _  _  _  _  _  _  _  _  _  _
 _  .1 _  _  _  _  _  _  <1 _  _  _  _  _  _  _  >1 _
-_  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
-_  _  _  _  _  _  _  _  $2 _  _  _  _  _  _  _  _  _
+_  _  _  _  _  _  _  _  _  _  !1 _  _  _  _  _  _  _
+_  _  _  _  _  !1 !1 _  $2 _  _  _  _  _  _  _  _  _
 _  _  _  _  -2 _  _  _  _  _  _  _  !1 -2 !1 _  _  _
-_  _  _  _  _  _  _  _  _  _  _  _  _  !1 !1 _  _  _
-_  _  _  _  _  _  _  _  _  _  !1 _  *2 !1 !1 _  _  _
-""", 13, 7, "BBBB", "Aim at the small whirlpool; it sweeps you down to the exit.", """
+_  _  _  _  _  !1 !1 _  _  _  _  _  _  !1 !1 _  _  _
+!1 _  _  _  _  _  _  !1 _  _  !1 _  *2 !1 !1 _  _  _
+""", 13, 7, "BBBB", "Aim at the anticlockwise spinner: it sweeps you down the board.", """
 29 up
 58 right
 82 right
@@ -73,7 +73,7 @@ _  _  _  !1 _  _  _  _  _  _  _  _  _  _  _  _
 _  _  !1 _  _  _  _  -2 _  !1 !1 !1 !1 _  _  $2
 _  _  .1 _  _  _  _  _  _  !1 !1 *2 _  _  _  _
 _  _  _  _  _  _  $2 _  _  _  _  _  _  _  !1 !1
-""", 10, 7, "BBBB", "Run the floor east, bounce off the wall and back into the pen.", """
+""", 10, 7, "BBBB", "Run the bottom edge east, bounce back and rise into the exit.", """
 8 left
 32 right
 77 left
