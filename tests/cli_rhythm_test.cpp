@@ -23,7 +23,7 @@ const char* const kRhythmCampaigns[] = {"quib_master.qbf"};
 // miss (take it off the list when it is mended), every other level must keep
 // the rhythm.
 const std::set<std::pair<std::string, int>> kNotYetRetimed = {
-    {"quib_master.qbf", 7}, {"quib_master.qbf", 15}};
+    {"quib_master.qbf", 7}};
 
 constexpr int FramesPerSecond = 30;
 constexpr int CalmFrames = 3 * FramesPerSecond;
