@@ -1,24 +1,44 @@
-// The HARD campaign is flown by people, not scripts: a ball left alone after
-// the countdown lives at least three seconds and never wins by itself, no
-// route asks for a press in the first half second or two presses closer
-// than ten frames, no NUDGE of a route falls in the previous one's cool-down
-// (it would do nothing), and every idea line is a hint the game can show.
+// The routes of the shipped campaigns are ones a person can fly: a ball left alone after the countdown lives at least 3 seconds and
+// does not win, no route presses before frame 15 or twice within 10 frames,
+// and every route reaches the exit with 2 seconds on the clock.
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <cstdio>
 #include <fstream>
+#include <map>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "data/campaign_io.h"
+#include "tools/t_inputs.h"
 
 namespace {
 
-const std::string hardFile = std::string(QUIB_CAMPAIGN_DIR) + "/quib_hard.qbf";
+// The campaigns whose levels keep the rhythm; add a campaign once it does.
+const char* const kRhythmCampaigns[] = {"quib_first_steps.qbf", "quib_beginner.qbf", "quib_easy.qbf",
+                                         "quib_intermediate.qbf", "quib_hard.qbf", "quib_master.qbf"};
 
-std::string replay(int slot, const std::string& route) {
-  std::string cmd = std::string(QUIB_REPLAY_BINARY) + " '" + hardFile + "' " + std::to_string(slot);
+// Levels of those campaigns still waiting for a new route: each must still
+// miss (take it off the list when it is mended), every other level must keep
+// the rhythm.
+const std::set<std::pair<std::string, int>> kNotYetRetimed = {
+    {"quib_master.qbf", 7}};
+
+constexpr int FramesPerSecond = 30;
+constexpr int CalmFrames = 3 * FramesPerSecond;
+constexpr int FirstPressFrame = 15;
+constexpr int PressGapFrames = 10;
+
+struct Ending {
+  std::string result;
+  int frames = 0;
+  double timeLeft = 0;
+};
+
+// quib-replay's one line: "RESULT frames=N ... time=T ...".
+Ending replay(const std::string& campaign, int slot, const std::string& route) {
+  std::string cmd = std::string(QUIB_REPLAY_BINARY) + " '" + campaign + "' " + std::to_string(slot);
   if (!route.empty()) cmd += " '" + route + "'";
   cmd += " 2>&1 </dev/null";
   std::string out;
@@ -27,93 +47,61 @@ std::string replay(int slot, const std::string& route) {
     while (fgets(buf, sizeof buf, pipe)) out += buf;
     pclose(pipe);
   }
-  return out;
+  Ending e;
+  e.result = out.substr(0, out.find(' '));
+  const size_t f = out.find(" frames="), t = out.find(" time=");
+  if (f != std::string::npos) e.frames = std::stoi(out.substr(f + 8));
+  if (t != std::string::npos) e.timeLeft = std::stod(out.substr(t + 6));
+  return e;
 }
 
-int framesOf(const std::string& outcome) {
-  const size_t at = outcome.find("frames=");
-  return at == std::string::npos ? -1 : std::stoi(outcome.substr(at + 7));
-}
-
-struct Press {
-  int frame;
-  bool flip;
-};
-
-struct Route {
-  std::string idea;
-  std::vector<Press> presses;
-};
-
-Route readRoute(const std::string& file) {
-  Route r;
-  std::ifstream in(file);
-  std::string line;
-  while (std::getline(in, line)) {
-    if (line.empty()) continue;
-    if (line[0] == '#') {
-      if (r.idea.empty()) r.idea = line.substr(line.find_first_not_of("# "));
-      continue;
-    }
-    const size_t space = line.find(' ');
-    r.presses.push_back({std::stoi(line.substr(0, space)), line.find("flip") != std::string::npos});
+// Presses as the player makes them: runs of consecutive frames that hold keys.
+std::vector<std::pair<int, int>> pressRuns(const std::vector<InputPress>& script) {
+  std::map<int, unsigned> held;
+  for (const InputPress& p : script) held[p.frame] |= p.keys;
+  std::vector<std::pair<int, int>> runs;
+  for (const auto& [frame, keys] : held) {
+    if (!keys) continue;
+    if (!runs.empty() && runs.back().second == frame - 1) runs.back().second = frame;
+    else runs.push_back({frame, frame});
   }
-  return r;
+  return runs;
 }
 
-// The words of a line, lower case, a plural's s dropped.
-std::vector<std::string> wordsOf(const std::string& line) {
-  std::vector<std::string> words(1);
-  for (char c : line) {
-    if (std::isalpha(static_cast<unsigned char>(c)))
-      words.back() += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    else if (!words.back().empty())
-      words.emplace_back();
-  }
-  for (std::string& w : words)
-    if (w.size() > 3 && w.back() == 's') w.pop_back();
-  return words;
-}
-
-int hardLevels() {
-  std::ifstream in(hardFile);
-  Campaign campaign;
-  return readCampaign(in, campaign) == 0 ? campaign.levelCount : 0;
-}
+Campaign campaign;
 
 }  // namespace
 
-TEST(HardCampaign, ABallLeftAloneLivesThreeSecondsAndNeverWins) {
-  const int levels = hardLevels();
-  ASSERT_GE(levels, 20);
-  for (int slot = 1; slot <= levels; ++slot) {
-    const std::string out = replay(slot, "");
-    EXPECT_NE(out.rfind("Exited ", 0), 0u) << "level " << slot << " wins with no key: " << out;
-    if (out.rfind("Lost ", 0) == 0) EXPECT_GE(framesOf(out), 90) << "level " << slot << ": " << out;
-  }
-}
+TEST(RouteRhythm, CalmStartsAndPressesAPersonCanMake) {
+  for (const char* name : kRhythmCampaigns) {
+    const std::string file = std::string(QUIB_CAMPAIGN_DIR) + "/" + name;
+    std::ifstream in(file);
+    ASSERT_EQ(readCampaign(in, campaign), 0) << file;
+    ASSERT_GT(campaign.levelCount, 0) << file;
+    for (int slot = 1; slot <= campaign.levelCount; ++slot) {
+      SCOPED_TRACE(file + " level " + std::to_string(slot));
+      std::string misses;
+      const Ending idle = replay(file, slot, "");
+      if (idle.result == "Exited") misses += " won with no key;";
+      if (idle.result == "Lost" && idle.frames < CalmFrames)
+        misses += " a ball left alone is lost at frame " + std::to_string(idle.frames) + ";";
 
-TEST(HardCampaign, RoutesLeaveTimeBetweenPressesAndHintsFitTheScreen) {
-  const int levels = hardLevels();
-  ASSERT_GE(levels, 20);
-  const char* jargon[] = {"well", "gate", "bumper", "pen", "nook"};
-  for (int slot = 1; slot <= levels; ++slot) {
-    const Route r = readRoute(hardFile + "." + std::to_string(slot) + ".txt");
-    ASSERT_FALSE(r.presses.empty()) << "level " << slot;
-    EXPECT_GE(r.presses.front().frame, 15) << "level " << slot << ": first press too soon";
-    int lastNudge = -1000;
-    for (size_t i = 0; i < r.presses.size(); ++i) {
-      if (i > 0)
-        EXPECT_GE(r.presses[i].frame - r.presses[i - 1].frame, 10) << "level " << slot << " press " << i + 1;
-      if (!r.presses[i].flip) {
-        EXPECT_GE(r.presses[i].frame - lastNudge, 20)
-            << "level " << slot << " press " << i + 1 << " falls in the last NUDGE's cool-down";
-        lastNudge = r.presses[i].frame;
-      }
+      const std::string route = file + "." + std::to_string(slot) + ".txt";
+      std::vector<InputPress> script;
+      ASSERT_EQ(readInputScript(route.c_str(), "test", script), 0);
+      const auto runs = pressRuns(script);
+      ASSERT_FALSE(runs.empty()) << "a route with no press";
+      if (runs.front().first < FirstPressFrame) misses += " first press at " + std::to_string(runs.front().first) + ";";
+      for (size_t i = 1; i < runs.size(); ++i)
+        if (runs[i].first - runs[i - 1].second < PressGapFrames)
+          misses += " presses at " + std::to_string(runs[i - 1].second) + " and " + std::to_string(runs[i].first) + ";";
+      const Ending won = replay(file, slot, route);
+      EXPECT_EQ(won.result, "Exited");
+      EXPECT_GE(won.timeLeft, 2.0) << "the clock races the player";
+      if (kNotYetRetimed.count({name, slot}))
+        EXPECT_FALSE(misses.empty()) << "keeps the rhythm now: take it off kNotYetRetimed";
+      else
+        EXPECT_TRUE(misses.empty()) << misses;
     }
-    EXPECT_FALSE(r.idea.empty()) << "level " << slot;
-    EXPECT_LE(r.idea.size(), 64u) << "level " << slot << ": " << r.idea;
-    for (const std::string& w : wordsOf(r.idea))
-      for (const char* word : jargon) EXPECT_NE(w, word) << "level " << slot << ": " << r.idea;
   }
 }

@@ -4,4 +4,4 @@ from levelkit import define
 from levels_master_a import LEVELS as FIRST
 from levels_master_b import LEVELS as SECOND
 
-define("master", "MASTER", "Every piece and every edge: long routes for steady hands only.", 2, FIRST + SECOND)
+define("master", "MASTER", "Every piece and every edge: long routes to read, then fly.", 2, FIRST + SECOND)

@@ -6,7 +6,7 @@ the idea line's length.
 
     python3 scripts/levels/rhythm.py CAMPAIGN.qbf [SLOT...]
 
-It runs quib-replay and quib-lab from build-levels/, or the build folder
+It runs quib-replay and quib-lab from build/, or the build folder
 QUIB_BUILD names.
 
 A line ends in "ok" when the level keeps every rule: no loss before frame
@@ -21,7 +21,7 @@ import subprocess
 import sys
 
 REPO = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
-BUILD = os.environ.get("QUIB_BUILD", os.path.join(REPO, "build-levels"))
+BUILD = os.environ.get("QUIB_BUILD", os.path.join(REPO, "build"))
 MARGIN = int(os.environ.get("QUIB_MARGIN", "3"))
 
 
