@@ -88,7 +88,7 @@ TEST(LabTool, OneValueRangesAndHeldKeys) {
   cli::writeFile(dir.path / "quib_beginner.qbf.1.txt", "20 right\n21 right\n22 right\n");
   const cli::RunResult r = lab(dir.path, {"report", "-n", "0", "-l", "1", "quib_beginner.qbf"});
   EXPECT_EQ(r.status, 0) << r.err;
-  EXPECT_NE(r.out.find("| 1 | 0 0/0/0/0 | 0 | 0 | 1 | 1 (1) |"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find(" | 1 (1) | 20 | 0 | no |"), std::string::npos) << r.out;
 }
 
 }  // namespace
