@@ -10,6 +10,7 @@
 #include "shell/args.h"
 #include "shell/i_catalogue.h"
 #include "shell/i_game.h"
+#include "shell/i_records.h"
 #include "platform/i_icon.h"
 #include "platform/i_system.h"
 #include "tools/t_create.h"
@@ -54,6 +55,8 @@ int main(int argc, char** argv) {
       fatalError("Required level data missing or corrupt.");
       return 1;
     }
+    // The player's records; a problem with them is a line here, never the end.
+    startRecords(stderr);
   }
 
   if (startGraphics(options.windowScale) != 0) return 1;

@@ -13,6 +13,8 @@
 set -u
 QUIB="$(realpath "$1")"
 WORK="$(mktemp -d)"
+# The game keeps its records in the player's folder: a scratch one here.
+export XDG_DATA_HOME="$WORK/data"
 DISPLAY_NUMBER=$(( DISPLAY_BASE + $$ % 100 ))
 export DISPLAY=":$DISPLAY_NUMBER"
 TAP_HOLD="${TAP_HOLD:-0.15}"
