@@ -79,7 +79,27 @@ void scanArgs(int argc, char** argv, StartOptions& options) {
       options.windowScale = readWindowScale(argument + 2);
     } else if (std::strcmp(argument, "-N") == 0) {
       options.flagN = false;
+    } else if (std::strcmp(argument, "--help") == 0) {
+      options.action = ShowHelp;
+      return;
+    } else if (std::strcmp(argument, "--version") == 0) {
+      options.action = ShowVersion;
+      return;
     }
     // Anything else is ignored without a message.
   }
 }
+
+const char usageText[] =
+    "usage: quib [OPTION]...\n"
+    "A keyboard-only arcade physics puzzle. Without options: the title screen\n"
+    "and the wheel of campaigns. Each option is one argument.\n"
+    "  -LLEVEL     the level the editor opens on\n"
+    "  -EFILE      edit the campaign FILE instead of playing\n"
+    "  -SFILE      ask for a name and a description, write an empty campaign\n"
+    "  -R          shuffle the levels of the campaign on standard input\n"
+    "  -Z[FACTOR]  a window FACTOR times as large; alone, the largest that fits\n"
+    "  -N          accepted; changes nothing\n"
+    "  --help      this text\n"
+    "  --version   the version\n"
+    "Keys: F1 on the title, in play and in the editor shows the keys of the screen.\n";

@@ -32,6 +32,14 @@ int main(int argc, char** argv) {
   if (options.action == RunShuffle) {
     return shuffleLevels(std::cin, std::cout, std::cerr);
   }
+  if (options.action == ShowHelp) {
+    std::fputs(usageText, stdout);
+    return 0;
+  }
+  if (options.action == ShowVersion) {
+    std::printf("quib %s\n", QUIB_VERSION);
+    return 0;
+  }
 
   // The window takes the game's own icon, which must be in place before
   // the library opens its connection to the window system.
