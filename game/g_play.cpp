@@ -53,6 +53,8 @@ const PlayHooks windowHooks = {
 
 void useWindowHooks() { setPlayHooks(&windowHooks); }
 
+const PlayHooks& windowPlayHooks() { return windowHooks; }
+
 int startLevel(const Level& level, int number, bool testMode) {
   useWindowHooks();
   setupPlay(level, makecol(255, 255, 0));

@@ -6,6 +6,8 @@
 
 // Makes the simulation draw, show frames and read keys in the window.
 void useWindowHooks();
+// The window's hooks, for a front end that changes a few of them.
+const PlayHooks& windowPlayHooks();
 
 int startLevel(const Level& level, int number, bool testMode);
 LevelResult playLevel(bool testMode);

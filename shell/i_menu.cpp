@@ -8,6 +8,7 @@
 #include "data/campaign_io.h"
 #include "game/g_cards.h"
 #include "game/g_clock.h"
+#include "shell/i_practice.h"
 #include "shell/i_record_screen.h"
 #include "shell/i_run.h"
 #include "shell/i_screens.h"
@@ -164,6 +165,9 @@ int mainMenu(CampaignCatalogue& catalogue) {
       backToTitle(frameStart);
     } else if (key[KEY_R]) {
       recordsScreen(catalogue);
+      backToTitle(frameStart);
+    } else if (key[KEY_P] && inUse(catalogue, selected)) {
+      practiseCampaign(catalogue.slot[selected].path);
       backToTitle(frameStart);
     }
 
