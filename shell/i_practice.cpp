@@ -34,6 +34,8 @@ constexpr int RouteLabelFrames = 30;
 constexpr int HintWidth = 52;  // characters on a hint line
 constexpr int HintLines = 8;
 
+int32_t clampedLives(int32_t lives) { return lives < 0 ? 0 : (lives > MaxLives ? MaxLives : lives); }
+
 bool playable(const Campaign& campaign, int32_t level) {
   return level >= 1 && level <= campaign.levelCount && level <= MaxLevels &&
          validateLevel(campaign.level[level - 1]) == 0;
@@ -98,7 +100,8 @@ int32_t afterKeysReleased() {
 void practiseLevel(int32_t number) {
   const Level& level = practised.level[number - 1];
   for (;;) {
-    resetRun(0);
+    // The campaign's lives are shown and never spent.
+    resetRun(clampedLives(practised.lives));
     restartFrameClock();
     clearWindowToBlack();
     clearToBlack(backBuffer);
@@ -133,10 +136,10 @@ int32_t practiceStep(const Campaign& campaign, int32_t current, int step, int32_
   return current;
 }
 
-LevelResult watchRoute(const Level& level, int32_t number, const Route& route, bool paced) {
+LevelResult watchRoute(const Level& level, int32_t number, const Route& route, int32_t lives, bool paced) {
   watch = WatchState{&route, paced, 0};
-  resetRun(0);
-  restartFrameClock();
+  resetRun(clampedLives(lives));
+  if (paced) restartFrameClock();  // unpaced play never looks at the clock
   clearWindowToBlack();
   clearToBlack(backBuffer);
   startLevel(level, number, !paced);
@@ -173,8 +176,11 @@ void drawPracticeScreen(BITMAP* bmp, const PracticeView& view) {
   char line[96];
   std::snprintf(line, sizeof line, "PRACTICE: %s", campaign.name);
   textout_centre(bmp, font, line, ScreenWidth / 2, 1, yellow);
-  std::snprintf(line, sizeof line, "%s LEVEL %d OF %d %s", view.level > 1 ? "<" : " ", view.level, view.limit,
-                view.level < view.limit ? ">" : " ");
+  // The arrows tell whether LEFT and RIGHT lead to another level.
+  const bool before = practiceStep(campaign, view.level, -1, view.limit) != view.level;
+  const bool after = practiceStep(campaign, view.level, +1, view.limit) != view.level;
+  std::snprintf(line, sizeof line, "%s LEVEL %d OF %d %s", before ? "<" : " ", view.level, view.limit,
+                after ? ">" : " ");
   textout(bmp, font, line, 32, 336, white);
   textout_right(bmp, font, "BEST ", 416, 336, grey);
   if (view.best > 0)
@@ -253,7 +259,7 @@ void practiseCampaign(const char* path) {
       const RouteStatus status = readRoute(route, watched);
       if (status == RouteRead) {
         while (key[KEY_V]) sleepUntilTick(tickCount + 1);
-        const LevelResult result = watchRoute(practised.level[level - 1], level, watched, true);
+        const LevelResult result = watchRoute(practised.level[level - 1], level, watched, practised.lives, true);
         if (result == Exited) {
           rest(ExitPauseMs);
         } else if (result != Quit) {

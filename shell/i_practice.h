@@ -22,10 +22,11 @@ int32_t practiceLimit(const Campaign& campaign, const CampaignRecord& record);
 int32_t practiceStep(const Campaign& campaign, int32_t current, int step, int32_t limit);
 
 // Plays the level with the route's keys in place of the keyboard, each
-// key shown on screen as it is pressed; ESC stops it. `paced` keeps the
+// key shown on screen as it is pressed, for a second; ESC stops it. The
+// run starts with `lives` (clamped to 0..9) and no score, as quib-replay's. `paced` keeps the
 // frame rate and the countdown of play; without it frames follow each
 // other at once (for tests). The same simulation as quib-replay.
-LevelResult watchRoute(const Level& level, int32_t number, const Route& route, bool paced);
+LevelResult watchRoute(const Level& level, int32_t number, const Route& route, int32_t lives, bool paced);
 
 // The chooser: board, level number, best score, hint and messages.
 struct PracticeView {

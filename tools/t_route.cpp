@@ -64,7 +64,10 @@ void routeKeyLabel(unsigned keys, char* label, int size) {
     for (const char* c = keyNames[i]; *c && n < 7; ++c) word[n++] = static_cast<char>(std::toupper(*c));
     word[n] = '\0';
     const int written = std::snprintf(label + used, size - used, "%s%s", used ? " + " : "", word);
-    if (written < 0 || written >= size - used) return;
+    if (written < 0 || written >= size - used) {
+      label[used] = '\0';  // only whole keys
+      return;
+    }
     used += written;
   }
 }
