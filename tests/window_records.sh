@@ -38,6 +38,8 @@ wait_for() {  # seconds x y w h colour minimum
   return 1
 }
 wait_menu() { wait_for "$1" 160 246 193 18 '#FFFF00' 380; }
+# Play runs once the countdown is over: the FLIP word turns white.
+wait_playing() { wait_for "$1" 176 368 32 8 '#FFFFFF' 10; }
 # The still parts of the title: the wheel, and the whole width from the
 # key help down (the logo and the legends animate).
 title_crops() {  # name
@@ -64,8 +66,7 @@ title_crops plain
 
 # Completion.
 tap space
-wait_for 6 32 336 48 8 '#C0C0C0' 10 || fail "INTERMEDIATE did not start playing"
-sleep 3.5
+wait_playing 8 || fail "INTERMEDIATE did not start playing"
 tap Right
 wait_for 9 200 128 112 8 '#FFFFC0' 30 || fail "no GAME COMPLETE screen"
 [ -s "$RECORDS" ] || fail "no records file after a completed run"
@@ -81,8 +82,7 @@ wait_menu 3 || fail "no menu after the game complete screen"
 # Game over: HARD plays with 0 lives.
 tap Down
 tap space
-wait_for 6 32 336 48 8 '#C0C0C0' 10 || fail "HARD did not start playing"
-sleep 3.5
+wait_playing 8 || fail "HARD did not start playing"
 tap Right
 wait_for 8 216 128 80 8 '#FFC0C0' 30 || fail "no GAME OVER screen"
 has HARD "runs 1"
@@ -95,8 +95,7 @@ wait_menu 3 || fail "no menu after the game over screen"
 # Quit from EASY, after the key card has stopped the level.
 tap Up; tap Up
 tap space
-wait_for 6 32 336 48 8 '#C0C0C0' 10 || fail "EASY did not start playing"
-sleep 3.5
+wait_playing 8 || fail "EASY did not start playing"
 tap F1
 wait_for 3 20 16 472 1 '#FFFF00' 400 || fail "no key card in play"
 cp "$WORK/shot.png" "$WORK/card1.png"
