@@ -269,7 +269,7 @@ void practiseCampaign(const char* path) {
         message = "";
         frameStart = afterKeysReleased();
       } else {
-        message = status == RouteMissing ? "NO ROUTE IS STORED FOR THIS LEVEL." : "THE ROUTE OF THIS LEVEL CANNOT BE READ.";
+        message = routeProblem(status);
       }
     }
     frameStart = waitForFrameEnd(frameStart);

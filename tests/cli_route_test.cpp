@@ -90,10 +90,13 @@ TEST(StoredRoutes, ReadingFindingAndShowingKeys) {
 
   EXPECT_EQ(readRoute((dir.path / "none.txt").c_str(), route), RouteMissing);
   EXPECT_EQ(route.count, 0);
+  EXPECT_STREQ(routeProblem(readRoute((dir.path / "none.txt").c_str(), route)), "NO ROUTE IS STORED FOR THIS LEVEL.");
   EXPECT_EQ(readRouteIdea((dir.path / "none.txt").c_str(), idea, sizeof idea), 1);
   EXPECT_STREQ(idea, "");
   writeFile(dir.path / "bad.txt", "5 sideways\n");
   EXPECT_EQ(readRoute((dir.path / "bad.txt").c_str(), route), RouteBroken);
+  EXPECT_STREQ(routeProblem(readRoute((dir.path / "bad.txt").c_str(), route)), "THE ROUTE OF THIS LEVEL CANNOT BE READ.");
+  EXPECT_STREQ(routeProblem(readRoute(path.c_str(), route)), "");
   writeFile(dir.path / "plain.txt", "5 up\n");
   EXPECT_EQ(readRouteIdea((dir.path / "plain.txt").c_str(), idea, sizeof idea), 1);
   std::string many;

@@ -29,6 +29,14 @@ RouteStatus readRoute(const char* path, Route& route) {
   return RouteRead;
 }
 
+const char* routeProblem(RouteStatus status) {
+  switch (status) {
+    case RouteRead: return "";
+    case RouteMissing: return "NO ROUTE IS STORED FOR THIS LEVEL.";
+    default: return "THE ROUTE OF THIS LEVEL CANNOT BE READ.";
+  }
+}
+
 int readRouteIdea(const char* path, char* idea, int size) {
   if (size < 1) return 1;
   idea[0] = '\0';

@@ -27,6 +27,10 @@ int routePath(const char* campaignPath, int32_t level, char* path, int size);
 // Route) is RouteBroken.
 RouteStatus readRoute(const char* path, Route& route);
 
+// What the player is told when a route cannot be watched: "" for a route
+// that was read.
+const char* routeProblem(RouteStatus status);
+
 // The first line of the file that starts with '#', without the '#' and the
 // blanks after it: the level's idea, written for the player. "" and 1 when
 // there is none (or no file); 0 otherwise.
