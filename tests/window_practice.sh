@@ -60,31 +60,31 @@ wait_menu 10 || fail "no menu at start"
 
 # Never played: practice offers level 1 only.
 tap p
-in_practice 3 || fail "P did not open practice"
+in_practice 15 || fail "P did not open practice"
 level_crop first
 tap Right
 shot
 level_crop right
 same_picture first right || fail "RIGHT went past the furthest level reached"
 tap Escape
-wait_menu 3 || fail "ESC did not go back from practice to the title"
+wait_menu 10 || fail "ESC did not go back from practice to the title"
 
 # A campaign run reaches level 2 and quits there.
 tap space
-wait_playing 8 || fail "the campaign did not start"
+wait_playing 20 || fail "the campaign did not start"
 tap Right
 wait_for 6 164 128 96 8 '#C0C0C0' 10 || fail "level 1 was not won"
-wait_not_playing 8 || fail "level 2 did not follow"
-wait_playing 8 || fail "level 2 did not start"
+wait_not_playing 20 || fail "level 2 did not follow"
+wait_playing 20 || fail "level 2 did not start"
 tap Escape
 tap y
-wait_menu 3 || fail "quitting did not return to the menu"
+wait_menu 10 || fail "quitting did not return to the menu"
 block INTERMEDIATE | grep -qx "furthest 2" || fail "level 2 not reached: $(block INTERMEDIATE)"
 block INTERMEDIATE | grep -qx "level 2 0" || fail "level 2 has a best before practice: $(block INTERMEDIATE)"
 
 # Practice opens on level 2; LEFT reaches level 1, RIGHT comes back.
 tap p
-in_practice 3 || fail "P did not open practice the second time"
+in_practice 15 || fail "P did not open practice the second time"
 level_crop two
 # "< LEVEL 2 OF 2  ": another level to the left only.
 arrows() { echo "$(count_colour 32 336 8 8 '#FFFFFF') $(count_colour 152 336 8 8 '#FFFFFF')"; }
@@ -94,9 +94,14 @@ tap Left
 shot
 read -r L R <<<"$(arrows)"
 [ "$L" = 0 ] && [ "$R" -gt 0 ] || fail "LEFT did not show level 1 of 2 (arrows $L $R)"
-# Level 1 has no route.
+# Level 1 has no route: no hint and nothing to watch, each said in its own words.
+tap h
+wait_for 8 0 368 512 8 '#FFFF00' 60 || fail "no word that level 1 has no hint"
+/usr/bin/convert "$WORK/shot.png" -crop "512x8+0+368" +repage "$WORK/nohint.png"
 tap v
-wait_for 2 0 368 512 8 '#FFFF00' 60 || fail "no word that level 1 has no route"
+wait_for 8 0 368 512 8 '#FFFF00' 60 || fail "no word that level 1 has no route"
+/usr/bin/convert "$WORK/shot.png" -crop "512x8+0+368" +repage "$WORK/noroute.png"
+same_picture nohint noroute && fail "the same words for no hint and no route"
 tap Right
 shot
 level_crop back
@@ -104,23 +109,23 @@ same_picture two back || fail "RIGHT did not come back to level 2"
 
 # H: the idea of level 2, from the first comment of its route.
 tap h
-wait_for 2 36 124 440 1 '#FFFF00' 400 || fail "no hint box"
+wait_for 8 36 124 440 1 '#FFFF00' 400 || fail "no hint box"
 [ "$(count_colour 48 132 400 8 '#FFFFFF')" -gt 100 ] || fail "no hint text"
 tap h
-wait_for 2 0 0 1 1 '#000000' 1
+wait_for 8 0 0 1 1 '#000000' 1
 [ "$(count_colour 36 124 440 1 '#FFFF00')" -lt 10 ] || fail "H did not hide the hint"
 
 # Play level 2: lose once (it replays, costing nothing), then win.
 tap space
-wait_playing 8 || fail "practice play did not start"
+wait_playing 20 || fail "practice play did not start"
 tap Left
-wait_not_playing 5 || fail "the ball was not lost"
-wait_playing 8 || fail "no replay after the loss"
+wait_not_playing 20 || fail "the ball was not lost"
+wait_playing 20 || fail "no replay after the loss"
 [ "$(count_colour 0 1 512 8 '#FFFF00')" = 0 ] || fail "back at the chooser after a loss"
 block INTERMEDIATE | grep -qx "runs 1" || fail "the loss counted as a run: $(block INTERMEDIATE)"
 tap Right
 wait_for 6 164 128 96 8 '#C0C0C0' 10 || fail "level 2 was not won in practice"
-in_practice 8 || fail "no chooser after the win"
+in_practice 15 || fail "no chooser after the win"
 block INTERMEDIATE | grep -qE "^level 2 [1-9]" || fail "the level's best was not kept: $(block INTERMEDIATE)"
 block INTERMEDIATE | grep -qx "runs 1" || fail "practice counted as a run: $(block INTERMEDIATE)"
 [ "$(count_colour 416 336 80 8 '#C0C0C0')" -gt 20 ] || fail "the best is not shown"
@@ -128,12 +133,16 @@ block INTERMEDIATE | grep -qx "runs 1" || fail "practice counted as a run: $(blo
 # V: the route plays itself, its key shown under the board.
 tap v
 wait_for 5 0 1 512 8 '#C0C0C0' 50 || fail "no watching line"
+# F1 while watching: the card stops the level like play's does.
+tap F1
+wait_for 8 20 16 472 1 '#FFFF00' 400 || fail "no key card while watching"
+tap x
 wait_for 8 0 320 512 10 '#FFFF00' 20 || fail "the route's key was not shown"
 wait_for 6 164 128 96 8 '#C0C0C0' 10 || fail "the route did not reach the exit"
-in_practice 8 || fail "no chooser after watching"
+in_practice 15 || fail "no chooser after watching"
 
 tap Escape
-wait_menu 3 || fail "ESC did not go back to the title"
+wait_menu 10 || fail "ESC did not go back to the title"
 tap Escape
 await_exit 30 "the game did not end after ESC"
 [ "$STATUS" = 0 ] || fail "exit code $STATUS after ESC"

@@ -66,7 +66,7 @@ title_crops plain
 
 # Completion.
 tap space
-wait_playing 8 || fail "INTERMEDIATE did not start playing"
+wait_playing 20 || fail "INTERMEDIATE did not start playing"
 tap Right
 wait_for 9 200 128 112 8 '#FFFFC0' 30 || fail "no GAME COMPLETE screen"
 [ -s "$RECORDS" ] || fail "no records file after a completed run"
@@ -77,12 +77,12 @@ has INTERMEDIATE "furthest 1"
 block INTERMEDIATE | grep -qE '^best-score [1-9]' || fail "no best score: $(block INTERMEDIATE)"
 block INTERMEDIATE | grep -qE '^level 1 [1-9]' || fail "no best for level 1: $(block INTERMEDIATE)"
 tap space
-wait_menu 3 || fail "no menu after the game complete screen"
+wait_menu 10 || fail "no menu after the game complete screen"
 
 # Game over: HARD plays with 0 lives.
 tap Down
 tap space
-wait_playing 8 || fail "HARD did not start playing"
+wait_playing 20 || fail "HARD did not start playing"
 tap Right
 wait_for 8 216 128 80 8 '#FFC0C0' 30 || fail "no GAME OVER screen"
 has HARD "runs 1"
@@ -90,41 +90,41 @@ has HARD "completed-runs 0"
 has HARD "furthest 1"
 has HARD "level 1 0"
 tap space
-wait_menu 3 || fail "no menu after the game over screen"
+wait_menu 10 || fail "no menu after the game over screen"
 
 # Quit from EASY, after the key card has stopped the level.
 tap Up; tap Up
 tap space
-wait_playing 8 || fail "EASY did not start playing"
+wait_playing 20 || fail "EASY did not start playing"
 tap F1
-wait_for 3 20 16 472 1 '#FFFF00' 400 || fail "no key card in play"
+wait_for 8 20 16 472 1 '#FFFF00' 400 || fail "no key card in play"
 cp "$WORK/shot.png" "$WORK/card1.png"
 sleep 1.5
 shot
 same_picture card1.png shot.png || fail "play went on behind the key card"
 [ "$(count_colour 0 0 512 384 '#FFFFFF')" -gt 300 ] || fail "the card shows no keys"
 tap x
-wait_for 3 176 368 32 8 '#FFFFFF' 10 || fail "play did not come back after the key card"
+wait_for 8 176 368 32 8 '#FFFFFF' 10 || fail "play did not come back after the key card"
 tap Escape
 tap y
-wait_menu 3 || fail "quitting did not return to the menu"
+wait_menu 10 || fail "quitting did not return to the menu"
 has EASY "runs 1"
 has EASY "completed-runs 0"
 has EASY "most-completed 0"
 
 # R: the records screen, then ESC back to the title, the game still on.
 tap r
-wait_for 3 224 18 64 8 '#FFFF00' 30 || fail "no records screen"
+wait_for 8 224 18 64 8 '#FFFF00' 30 || fail "no records screen"
 [ "$(count_colour 32 72 160 8 '#FFFFFF')" -gt 30 ] || fail "no campaign names on the records screen"
 tap Escape
-wait_menu 3 || fail "ESC on the records screen did not go back to the title"
+wait_menu 10 || fail "ESC on the records screen did not go back to the title"
 kill -0 "$GAME" 2>/dev/null || fail "ESC on the records screen ended the game"
 
 # F1 on the title: its card, any key back.
 tap F1
-wait_for 3 20 16 472 1 '#FFFF00' 400 || fail "no key card on the title"
+wait_for 8 20 16 472 1 '#FFFF00' 400 || fail "no key card on the title"
 tap Escape
-wait_menu 3 || fail "the title card did not go back to the title"
+wait_menu 10 || fail "the title card did not go back to the title"
 kill -0 "$GAME" 2>/dev/null || fail "ESC on the title card ended the game"
 tap Escape
 await_exit 30 "the game did not end after ESC"
@@ -138,9 +138,9 @@ title_crops kept
 same_picture plain-wheel.png kept-wheel.png || fail "the wheel differs with a records file"
 same_picture plain-low.png kept-low.png || fail "the title differs with a records file"
 tap r
-wait_for 3 224 18 64 8 '#FFFF00' 30 || fail "no records screen the second time"
+wait_for 8 224 18 64 8 '#FFFF00' 30 || fail "no records screen the second time"
 tap Escape
-wait_menu 3 || fail "no title after the records screen"
+wait_menu 10 || fail "no title after the records screen"
 sleep 0.3
 shot
 title_crops after
