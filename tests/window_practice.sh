@@ -73,7 +73,7 @@ wait_menu 10 || fail "ESC did not go back from practice to the title"
 tap space
 wait_playing 20 || fail "the campaign did not start"
 tap Right
-wait_for 6 164 128 96 8 '#C0C0C0' 10 || fail "level 1 was not won"
+wait_for 15 164 128 96 8 '#C0C0C0' 10 || fail "level 1 was not won"
 wait_not_playing 20 || fail "level 2 did not follow"
 wait_playing 20 || fail "level 2 did not start"
 tap Escape
@@ -124,7 +124,7 @@ wait_playing 20 || fail "no replay after the loss"
 [ "$(count_colour 0 1 512 8 '#FFFF00')" = 0 ] || fail "back at the chooser after a loss"
 block INTERMEDIATE | grep -qx "runs 1" || fail "the loss counted as a run: $(block INTERMEDIATE)"
 tap Right
-wait_for 6 164 128 96 8 '#C0C0C0' 10 || fail "level 2 was not won in practice"
+wait_for 15 164 128 96 8 '#C0C0C0' 10 || fail "level 2 was not won in practice"
 in_practice 15 || fail "no chooser after the win"
 block INTERMEDIATE | grep -qE "^level 2 [1-9]" || fail "the level's best was not kept: $(block INTERMEDIATE)"
 block INTERMEDIATE | grep -qx "runs 1" || fail "practice counted as a run: $(block INTERMEDIATE)"
@@ -132,13 +132,13 @@ block INTERMEDIATE | grep -qx "runs 1" || fail "practice counted as a run: $(blo
 
 # V: the route plays itself, its key shown under the board.
 tap v
-wait_for 5 0 1 512 8 '#C0C0C0' 50 || fail "no watching line"
+wait_for 12 0 1 512 8 '#C0C0C0' 50 || fail "no watching line"
 # F1 while watching: the card stops the level like play's does.
 tap F1
 wait_for 8 20 16 472 1 '#FFFF00' 400 || fail "no key card while watching"
 tap x
 wait_for 8 0 320 512 10 '#FFFF00' 20 || fail "the route's key was not shown"
-wait_for 6 164 128 96 8 '#C0C0C0' 10 || fail "the route did not reach the exit"
+wait_for 15 164 128 96 8 '#C0C0C0' 10 || fail "the route did not reach the exit"
 in_practice 15 || fail "no chooser after watching"
 
 tap Escape
