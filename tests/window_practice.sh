@@ -23,6 +23,9 @@ campaign() {  # file name levels...   (each level one string of lines joined by 
 join() { local IFS='|'; echo "$*"; }
 for n in beginner easy hard master; do campaign "quib_$n.qbf" "$(echo $n | tr a-z A-Z)" "$(join "${RUN[@]}")"; done
 campaign quib_intermediate.qbf INTERMEDIATE "$(join "${RUN[@]}")" "$(join "${EDGE[@]}")"
+# Its header reads, but it asks for two levels and holds one.
+campaign quib_zz_broken.qbf "Broken Side" "$(join "${RUN[@]}")"
+sed -i 's/^levels 1$/levels 2/' "$WORK/quib_zz_broken.qbf"
 printf '# Go right, never left: the west edge is deadly.\n5 right\n' > "$WORK/quib_intermediate.qbf.2.txt"
 RECORDS="$XDG_DATA_HOME/quib/records.txt"
 
@@ -143,6 +146,14 @@ in_practice 15 || fail "no chooser after watching"
 
 tap Escape
 wait_menu 10 || fail "ESC did not go back to the title"
+
+# P on a campaign that cannot be played does nothing.
+tap Down; tap Down; tap Down
+tap p
+sleep 0.5
+shot
+in_menu || fail "P on a broken campaign left the title"
+[ "$(count_colour 0 1 512 8 '#FFFF00')" = 0 ] || fail "practice opened on a broken campaign"
 tap Escape
 await_exit 30 "the game did not end after ESC"
 [ "$STATUS" = 0 ] || fail "exit code $STATUS after ESC"
