@@ -106,6 +106,12 @@ bool actionKeyHeld() {
   return false;
 }
 
+bool anyKeyHeld() {
+  for (int k = 1; k < KEY_MAX; ++k)
+    if (key[k]) return true;
+  return false;
+}
+
 void waitForActionRelease() {
   while (actionKeyHeld()) sleepUntilTick(tickCount.load() + 1);
 }

@@ -36,5 +36,7 @@ void waitForActionRelease();
 bool heldDirection(Direction& dir);
 // The same rule over any key state array indexed by scancode.
 bool heldDirectionIn(const volatile char* keys, Direction& dir);
+// Any key of the keyboard held.
+bool anyKeyHeld();
 // SPACE, ENTER or keypad ENTER held.
 bool actionKeyHeld();

@@ -5,6 +5,7 @@
 #include <allegro.h>
 
 #include "draw/r_board.h"
+#include "game/g_cards.h"
 #include "game/g_clock.h"
 #include "game/g_panel.h"
 #include "game/g_tally.h"
@@ -30,6 +31,13 @@ void hookTrail(int x1, int y1, int x2, int y2) {
 }
 void hookErase(int cx, int cy) { erasePiece(play.level, backBuffer, play.originX, play.originY, cx, cy); }
 void hookKeys(KeySample& keys) {
+  // The key card stops the level here, between two frames: the clock and
+  // the ball stand still until it goes, and the key that ends it is not
+  // seen by play. The frame shown is then shown again.
+  if (keyCardAsked()) {
+    showKeyCard(PlayCard);
+    presentFrame();
+  }
   keys.directionHeld = heldDirection(keys.direction);
   keys.actionHeld = actionKeyHeld();
   keys.escapeHeld = key[KEY_ESC] != 0;
@@ -87,6 +95,8 @@ SoundId eventSound(PlayEvent event, int32_t detail) {
     default: return SoundCount;
   }
 }
+
+const PlayHooks& windowPlayHooks() { return windowHooks; }
 
 int startLevel(const Level& level, int number, bool testMode) {
   useWindowHooks();

@@ -9,6 +9,8 @@
 // Makes the simulation draw, show frames and read keys in the window, and
 // play the sound of each event it reports.
 void useWindowHooks();
+// The window's hooks, for a front end that changes a few of them.
+const PlayHooks& windowPlayHooks();
 
 // The effect heard for an event of play (SoundCount for none).
 SoundId eventSound(PlayEvent event, int32_t detail);

@@ -64,3 +64,26 @@ int renameOver(const char* from, const char* to);
 // handed over, so the console tools can ask and answer there. Nothing to
 // do on Linux, or when the streams are pipes or files.
 void useStartingConsole();
+
+// The few file-system calls the records make besides reading and writing
+// text streams: making a folder, replacing one file by another, setting a
+// file aside and flushing a file to the disk.
+
+// Makes the folder and any missing parents ("a/b/c/" or "a/b/c").
+// 0 when the folder exists afterwards, 1 otherwise.
+int makeFolders(const char* path);
+
+// Moves `from` over `to` in one step: a reader sees either the old `to`
+// or the new one, never a part of either. 0 on success, 1 on failure.
+int replaceFile(const char* from, const char* to);
+
+// True when a file (or anything else) of that name exists.
+bool fileExists(const char* path);
+
+// Writes `size` bytes to a new file `path` (replacing one of that name)
+// and makes sure they reach the disk before it returns. 0 on success, 1 on
+// failure (the file may then hold part of the bytes).
+int writeWholeFile(const char* path, const char* bytes, unsigned long size);
+
+// The system's text for the last failed call, for one-line reports.
+const char* lastFileError();

@@ -86,7 +86,28 @@ void scanArgs(int argc, char** argv, StartOptions& options) {
       options.flagN = false;
     } else if (std::strcmp(argument, "-Q") == 0) {
       options.silent = true;
+    } else if (std::strcmp(argument, "--help") == 0) {
+      options.action = ShowHelp;
+      return;
+    } else if (std::strcmp(argument, "--version") == 0) {
+      options.action = ShowVersion;
+      return;
     }
     // Anything else is ignored without a message.
   }
 }
+
+const char usageText[] =
+    "usage: quib [OPTION]...\n"
+    "A keyboard-only arcade physics puzzle. Without options: the title screen\n"
+    "and the wheel of campaigns. Each option is one argument.\n"
+    "  -LLEVEL     the level the editor opens on\n"
+    "  -EFILE      edit the campaign FILE instead of playing\n"
+    "  -SFILE      ask for a name and a description, write an empty campaign\n"
+    "  -R          shuffle the levels of the campaign on standard input\n"
+    "  -Z[FACTOR]  a window FACTOR times as large; alone, the largest that fits\n"
+    "  -N          accepted; changes nothing\n"
+    "  -Q          no sound\n"
+    "  --help      this text\n"
+    "  --version   the version\n"
+    "Keys: F1 on the title, in play and in the editor shows the keys of the screen.\n";

@@ -2,7 +2,7 @@
 #pragma once
 #include <cstdint>
 
-enum ArgAction : int32_t { RunGame = 0, RunCreate = 1, RunShuffle = 2 };
+enum ArgAction : int32_t { RunGame = 0, RunCreate = 1, RunShuffle = 2, ShowHelp = 3, ShowVersion = 4 };
 
 // The largest whole-number window scale; 0 asks for the largest that fits
 // the desktop, -1 marks a "-Z" value that is not a whole number from 1 up.
@@ -23,3 +23,6 @@ struct StartOptions {
 };
 
 void scanArgs(int argc, char** argv, StartOptions& options);
+
+// The usage text of "--help": one line an option, in the order of the scan.
+extern const char usageText[];

@@ -6,7 +6,10 @@
 #include <fstream>
 
 #include "data/campaign_io.h"
+#include "game/g_cards.h"
 #include "game/g_clock.h"
+#include "shell/i_practice.h"
+#include "shell/i_record_screen.h"
 #include "shell/i_run.h"
 #include "shell/i_screens.h"
 #include "platform/i_sound.h"
@@ -72,6 +75,17 @@ int chooseCampaign(CampaignCatalogue& catalogue, int& selected, int32_t& frameSt
   clearToBlack(backBuffer);
   clearWindowToBlack();
   return 0;
+}
+
+// Back from a screen of its own (key card, records, practice): the frame
+// clock starts again, every key is let go first so that none acts on the
+// title (ESC would end the game), and the title is drawn afresh.
+void backToTitle(int32_t& frameStart) {
+  while (anyKeyHeld()) sleepUntilTick(tickCount + 1);
+  restartFrameClock();
+  frameStart = tickCount;
+  clearToBlack(backBuffer);
+  clearWindowToBlack();
 }
 
 }  // namespace
@@ -149,6 +163,15 @@ int mainMenu(CampaignCatalogue& catalogue) {
     if (key[KEY_ESC]) return 0;
     if (actionKeyHeld() && inUse(catalogue, selected)) {
       if (chooseCampaign(catalogue, selected, frameStart) != 0) return 1;
+    } else if (keyCardAsked()) {
+      showKeyCard(TitleCard);
+      backToTitle(frameStart);
+    } else if (key[KEY_R]) {
+      recordsScreen(catalogue);
+      backToTitle(frameStart);
+    } else if (key[KEY_P] && inUse(catalogue, selected)) {
+      practiseCampaign(catalogue.slot[selected].path);
+      backToTitle(frameStart);
     }
 
     frameStart = waitForFrameEnd(frameStart);

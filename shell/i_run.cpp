@@ -7,6 +7,7 @@
 #include "game/g_panel.h"
 #include "game/g_play.h"
 #include "game/p_score.h"
+#include "shell/i_records.h"
 #include "shell/i_screens.h"
 #include "platform/i_sound.h"
 #include "platform/i_system.h"
@@ -56,6 +57,7 @@ int32_t startingLives(int32_t campaignLives) {
 void runCampaign(Campaign& campaign) {
   campaign.lives = startingLives(campaign.lives);
   resetRun(campaign.lives);
+  selectRecord(campaign);
 
   // The record's count is trusted only as far as the slots it has.
   const int slots = campaign.levelCount < 0 ? 0
@@ -65,7 +67,12 @@ void runCampaign(Campaign& campaign) {
   int32_t& p = progress.slot;  // slot number, also the level number shown
   while (run.lives >= 0 && progress.completed < campaign.levels) {
     while (p <= slots && validateLevel(campaign.level[p - 1]) != 0) ++p;
-    if (p > slots) return;  // no playable slot left: no result screen
+    if (p > slots) {  // no playable slot left: no result screen
+      recordRunEnd(run.score, progress.completed, false);
+      return;
+    }
+    recordLevelReached(p);
+    const uint32_t scoreBefore = run.score;
 
     restartFrameClock();
     clearWindowToBlack();
@@ -75,8 +82,10 @@ void runCampaign(Campaign& campaign) {
     switch (result) {
       case Quit:
         lastScore = run.score;
+        recordRunEnd(run.score, progress.completed, false);
         return;
       case Exited:
+        recordLevelScore(p, run.score - scoreBefore);
         // The last picture of the bonus tally stays on the screen.
         rest(ExitPauseMs);
         break;
@@ -93,6 +102,8 @@ void runCampaign(Campaign& campaign) {
     advanceRun(progress, result);
   }
 
+  // Kept before the result screen, which the player may not wait for.
+  recordRunEnd(run.score, progress.completed, run.lives >= 0);
   if (run.lives < 0)
     showResultScreen(GameOverScreen, GameOverFrames);
   else

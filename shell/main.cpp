@@ -11,6 +11,7 @@
 #include "shell/i_catalogue.h"
 #include "shell/i_game.h"
 #include "platform/i_files.h"
+#include "shell/i_records.h"
 #include "platform/i_icon.h"
 #include "platform/i_sound.h"
 #include "platform/i_system.h"
@@ -33,6 +34,14 @@ int main(int argc, char** argv) {
   }
   if (options.action == RunShuffle) {
     return shuffleLevels(std::cin, std::cout, std::cerr);
+  }
+  if (options.action == ShowHelp) {
+    std::fputs(usageText, stdout);
+    return 0;
+  }
+  if (options.action == ShowVersion) {
+    std::printf("quib %s\n", QUIB_VERSION);
+    return 0;
   }
 
   // A window factor that is not a whole number from 1 up is refused before
@@ -66,6 +75,8 @@ int main(int argc, char** argv) {
       fatalError("Required level data missing or corrupt.");
       return 1;
     }
+    // The player's records; a problem with them is a line here, never the end.
+    startRecords(stderr);
   }
 
   if (startGraphics(options.windowScale) != 0) return 1;

@@ -100,6 +100,11 @@ tap y
 sleep 0.5
 stop_game
 
+# The quit run kept its records in the player's folder, which this test
+# points into the scratch root. They are the player's, not the package's
+# (dpkg never removes a player's files), so they go before the removal.
+[ -s "$ROOT/usr/share/quib/records.txt" ] || fail "no records in the player's folder after a run"
+rm -f "$ROOT/usr/share/quib/records.txt"
 dpkg --root="$ROOT" -r quib >"$WORK/dpkg.log" 2>&1 || fail "dpkg -r: $(cat "$WORK/dpkg.log")"
 LEFT=$(find "$ROOT" -mindepth 1 -not -path "$ROOT/var/*" -not -path "$ROOT/var")
 [ -z "$LEFT" ] || fail "dpkg -r left: $LEFT"

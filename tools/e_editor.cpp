@@ -10,6 +10,7 @@
 #include <limits>
 
 #include "data/campaign_io.h"
+#include "game/g_cards.h"
 #include "game/g_clock.h"
 #include "game/g_play.h"
 #include "game/p_score.h"
@@ -83,6 +84,12 @@ int runEditor(const char* fileName, int32_t firstLevel) {
     // The counter drives the animation, which wants it non-negative.
     state.frame = state.frame < std::numeric_limits<int32_t>::max() ? state.frame + 1 : 0;
 
+    // F1 is no editing key: the card of the editor's keys, then the frame
+    // after it starts its own beat.
+    if (keyCardAsked()) {
+      showKeyCard(EditorCard);
+      lastTick = tickCount;
+    }
     const int32_t action = handleEditorKeys(state, key);
     playEditorFeedback(state.feedback);
     if (action & EditorSave) {

@@ -6,8 +6,11 @@
 #include <sys/stat.h>
 #include <windows.h>
 
+#include <direct.h>
+
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 const char FolderSeparator[] = "\\";
 
@@ -82,3 +85,72 @@ void useStartingConsole() {
   }
   if (noIn && std::freopen("CONIN$", "r", stdin) == nullptr) return;
 }
+
+// The records' file calls.
+namespace {
+
+int savedError = 0;
+
+int failWith(int error) {
+  savedError = error;
+  return 1;
+}
+
+}  // namespace
+
+int makeFolders(const char* path) {
+  if (path == nullptr || path[0] == '\0') return failWith(ENOENT);
+  char partial[4096];
+  const size_t length = std::strlen(path);
+  if (length >= sizeof partial) return failWith(ENAMETOOLONG);
+  std::memcpy(partial, path, length + 1);
+  // Each prefix that ends before a separator (past a drive such as "C:"),
+  // then the whole path.
+  for (size_t i = 1; i <= length; ++i) {
+    if (i < length && !isFolderSeparator(partial[i])) continue;
+    if (i == 2 && partial[1] == ':') continue;
+    const char kept = partial[i];
+    partial[i] = '\0';
+    if (_mkdir(partial) != 0 && errno != EEXIST) {
+      const int error = errno;
+      partial[i] = kept;
+      return failWith(error);
+    }
+    partial[i] = kept;
+  }
+  const DWORD attributes = GetFileAttributesA(path);
+  if (attributes == INVALID_FILE_ATTRIBUTES) return failWith(ENOENT);
+  if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) return failWith(ENOTDIR);
+  return 0;
+}
+
+int replaceFile(const char* from, const char* to) {
+  if (renameOver(from, to) != 0) return failWith(EACCES);
+  return 0;
+}
+
+bool fileExists(const char* path) { return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES; }
+
+int writeWholeFile(const char* path, const char* bytes, unsigned long size) {
+  const int fd = _open(path, _O_WRONLY | _O_CREAT | _O_TRUNC | _O_BINARY, _S_IREAD | _S_IWRITE);
+  if (fd < 0) return failWith(errno);
+  unsigned long done = 0;
+  while (done < size) {
+    const int n = _write(fd, bytes + done, static_cast<unsigned>(size - done));
+    if (n <= 0) {
+      const int error = errno;
+      _close(fd);
+      return failWith(error);
+    }
+    done += static_cast<unsigned long>(n);
+  }
+  if (_commit(fd) != 0) {
+    const int error = errno;
+    _close(fd);
+    return failWith(error);
+  }
+  if (_close(fd) != 0) return failWith(errno);
+  return 0;
+}
+
+const char* lastFileError() { return std::strerror(savedError); }

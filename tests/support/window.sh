@@ -14,6 +14,8 @@
 set -u
 QUIB="$(realpath "$1")"
 WORK="$(mktemp -d)"
+# The game keeps its records in the player's folder: a scratch one here.
+export XDG_DATA_HOME="$WORK/data"
 # Set once the virtual display answers (below).
 export DISPLAY=":none"
 TAP_HOLD="${TAP_HOLD:-0.15}"
