@@ -138,7 +138,7 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  -1 _  _  _  _  _  _  _  _
 """, 8, 7, "DBBB", "Roll west under the spinners; FLIP them to lift you to an exit.", """
-11 left
+15 left
 58 right
 72 flip
 88 flip
