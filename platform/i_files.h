@@ -24,6 +24,13 @@ std::string folderOf(const std::string& path);
 // the player's own folder (Linux).
 const char* installedCampaignFolder();
 
+// The folder that keeps the player's records on a system with no home
+// folder convention of its own ("%APPDATA%\QUIB\" on Windows), in
+// `folder` of `size` bytes with its trailing separator: 0 then; 1 where the
+// records follow the player's campaign folder (Linux) or the variable is
+// missing or too long.
+int systemRecordsFolder(char* folder, int size);
+
 // True when `path` names a symbolic link (never on Windows).
 bool isSymbolicLink(const char* path);
 

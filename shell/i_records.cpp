@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 
+#include "platform/i_files.h"
 #include "shell/i_catalogue.h"
 
 RecordsStore playerRecords;
@@ -20,7 +21,8 @@ CampaignRecord* selectedRecord() {
 
 void startRecords(std::FILE* err) {
   char folder[sizeof playerRecords.folder];
-  if (userCampaignFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"), folder, sizeof folder) != 0)
+  if (systemRecordsFolder(folder, sizeof folder) != 0 &&
+      userCampaignFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"), folder, sizeof folder) != 0)
     folder[0] = '\0';
   openRecords(playerRecords, folder, err);
   selected = -1;

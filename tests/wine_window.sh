@@ -3,6 +3,7 @@
 # are the Linux game's, pixel for pixel: the title screen with the campaign
 # wheel (every pixel that does not move with the animated pieces), and the
 # countdown into a level (three still pictures of the board and panel).
+# Starting the level writes the player's records under %APPDATA%\QUIB.
 # Both games run in turn on one virtual display.
 source "$(dirname "${BASH_SOURCE[0]}")/support/wine.sh" "$@"
 start_display 560
@@ -49,6 +50,10 @@ pictures linux
 (cd "$WIN" && exec wine quib.exe) &
 GAME=$!
 pictures windows
+# Starting the campaign reached its first level: the records are kept in
+# the player's application-data folder.
+records=$(find "$WINEPREFIX/drive_c/users" -ipath '*/AppData/Roaming/QUIB/records.txt' | head -1)
+[ -n "$records" ] && grep -qx 'campaign INTERMEDIATE' "$records" || fail "no records in %APPDATA%\\QUIB"
 
 # The title: the pixels that change between the Linux pictures are the
 # animated pieces; everything else must be the same on Windows.

@@ -22,6 +22,8 @@ std::string folderOf(const std::string& path) {
 
 const char* installedCampaignFolder() { return nullptr; }
 
+int systemRecordsFolder(char*, int) { return 1; }
+
 bool isSymbolicLink(const char* path) {
   struct stat info;
   return lstat(path, &info) == 0 && S_ISLNK(info.st_mode);

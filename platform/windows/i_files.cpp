@@ -10,6 +10,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 const char FolderSeparator[] = "\\";
@@ -26,6 +27,18 @@ std::string folderOf(const std::string& path) {
 
 // The installer's folder, C:\Program Files\QUIB (names ignore case here).
 const char* installedCampaignFolder() { return "c:\\program files\\quib\\"; }
+
+// Beside the other programs' settings of this user.
+int systemRecordsFolder(char* folder, int size) {
+  const char* appData = std::getenv("APPDATA");
+  if (folder == nullptr || size < 1 || appData == nullptr || appData[0] == '\0') return 1;
+  const int written = std::snprintf(folder, size, "%s\\QUIB\\", appData);
+  if (written < 0 || written >= size) {
+    folder[0] = '\0';
+    return 1;
+  }
+  return 0;
+}
 
 bool isSymbolicLink(const char*) { return false; }
 
