@@ -60,9 +60,15 @@ no_sound_talk() {  # what: standard error holds nothing about sound
     fail "$1: the sound libraries wrote to standard error"
   fi
 }
+# With ALSA's file device the sound libraries load ALSA plugins and unload
+# them before the game ends; what they keep can no longer be traced to a
+# library, so a sanitized game skips its leak check there (the runs without
+# a device and with -Q keep it).
+FILE_DEVICE_ASAN="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 start_game() {  # home args...
-  local home="$1"; shift
-  (cd "$CAMPAIGNS" && HOME="$home" exec "$QUIB" "$@" 2> "$WORK/err") &
+  local home="$1" asan="${ASAN_OPTIONS:-}"; shift
+  [ "$home" = "$WORK/home" ] && [ "${1:-}" != -Q ] && asan="$FILE_DEVICE_ASAN"
+  (cd "$CAMPAIGNS" && HOME="$home" ASAN_OPTIONS="$asan" exec "$QUIB" "$@" 2> "$WORK/err") &
   GAME=$!
   find_window || fail "no window titled QUIB"
   wait_shot 10 in_menu || fail "no menu"
@@ -138,7 +144,7 @@ no_sound_talk "with sound"
 # --- The editor: a piece placed, a key refused at its limit (no level
 # below the first), a save; and nothing while no key is pressed.
 printf 'name Mine\ndesc Made here.\nlevels 1\nlives 3\n' > "$WORK/quib_mine.qbf"
-(cd "$WORK" && HOME="$WORK/home" exec "$QUIB" -Equib_mine.qbf 2> "$WORK/err") &
+(cd "$WORK" && HOME="$WORK/home" ASAN_OPTIONS="$FILE_DEVICE_ASAN" exec "$QUIB" -Equib_mine.qbf 2> "$WORK/err") &
 GAME=$!
 find_window || fail "no editor window"
 sleep 1
