@@ -199,3 +199,23 @@ TEST(LabTool, ReportWantsMasterAboveHard) {
   EXPECT_EQ(verdictOf(r.out, "MASTER: fewer random wins than HARD"),
             "ok median 0.0% -> 0.0%, overall 30.00% -> 0.00%");
 }
+
+// The piece a level's idea line names is drawn big: of the pieces of the
+// kinds it names, the one that pushes the ball most on the route must be of
+// size 2 or 3. "clockwise" inside "anticlockwise" names no clockwise spinner.
+TEST(LabTool, ReportWantsTheIdeasPieceBig) {
+  cli::ScratchDir dir;
+  const auto report = [&dir](const std::string& pieces, const std::string& idea) {
+    cli::writeFile(dir.path / "quib_i.qbf", corridor("Idea", 2, pieces));
+    cli::writeFile(dir.path / "quib_i.qbf.1.txt", "# NUDGE right.\n15 right\n");
+    cli::writeFile(dir.path / "quib_i.qbf.2.txt", "# " + idea + "\n15 right\n");
+    return verdictOf(lab(dir.path, {"report", "-n", "0", "quib_i.qbf"}).out, "the idea's piece at size 2 or 3");
+  };
+  EXPECT_EQ(report("at 3 2 + 1\n", "Drift under the attractor."), "MISS 1 (2)");
+  EXPECT_EQ(report("at 3 2 + 2\n", "Drift under the attractor."), "ok 0");
+  EXPECT_EQ(report("at 3 2 + 1\n", "Drift on: the repeller waits."), "ok 0");
+  // The spinner nearer the path pushes more: it is the idea's piece.
+  EXPECT_EQ(report("at 3 2 > 1\nat 3 0 < 2\n", "Let the spinner carry you."), "MISS 1 (2)");
+  EXPECT_EQ(report("at 3 2 > 1\nat 3 0 < 2\n", "Let the anticlockwise spinner carry you."), "ok 0");
+  EXPECT_EQ(report("at 3 2 > 1\nat 3 0 < 2\n", "Let the clockwise spinner carry you."), "MISS 1 (2)");
+}

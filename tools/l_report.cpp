@@ -161,10 +161,57 @@ struct LevelMeasure {
   int closest;     // frames between the closest two presses (0: fewer than two)
   int wins;        // random scripts that win
   int needed;  // presses left when every spare one is taken out
+  int ideaSize;  // size of the idea's piece (-1: the idea names no force piece)
   double timeLeft, random;
   std::string idea;
   size_t ideaLength;
 };
+
+// The push a force piece gives the ball along the path of the last run: the
+// field's strength at the ball, (3 x size + 1) / distance squared, summed
+// over the frames, whatever the kind.
+double pushAlongPath(int x, int y, uint32_t size) {
+  const double cx = CellPixels * x + CellCentre, cy = CellPixels * y + CellCentre;
+  double push = 0;
+  for (const auto& [bx, by] : path) {
+    const double d2 = (cx - bx) * (cx - bx) + (cy - by) * (cy - by);
+    if (d2 > 0) push += (3.0 * size + 1.0) / d2;
+  }
+  return push;
+}
+
+// Whether the idea line names pieces of `kind` as the game does: attractor,
+// repeller, clockwise or anticlockwise spinner ("spinner" alone names both).
+bool namesKind(const std::string& idea, int32_t kind) {
+  std::string low;
+  for (char c : idea) low += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  const auto has = [&low](const char* w) { return low.find(w) != std::string::npos; };
+  if (kind == Attractor) return has("attractor");
+  if (kind == Repeller) return has("repeller");
+  if (!has("spinner")) return false;
+  bool clockwise = false;  // "clockwise" not as the end of "anticlockwise"
+  for (size_t at = low.find("clockwise"); at != std::string::npos; at = low.find("clockwise", at + 1))
+    clockwise |= at < 4 || low.compare(at - 4, 4, "anti") != 0;
+  const bool anticlockwise = has("anticlockwise");
+  if (!clockwise && !anticlockwise) return true;
+  return kind == SpinnerCW ? clockwise : anticlockwise;
+}
+
+// The idea's piece: of the force pieces whose kind the idea line names, the
+// one that pushes the ball most along the route just run. Its size, or -1
+// when the idea names no kind of force piece on the board.
+int ideaPieceSize(const Level& level, const std::string& idea) {
+  double most = -1;
+  int size = -1;
+  for (int x = 0; x < usedColumns(level); ++x)
+    for (int y = 0; y < usedRows(level); ++y) {
+      const Cell& c = level.cell[x][y];
+      if (c.kind < Attractor || c.kind > SpinnerCCW || !namesKind(idea, c.kind)) continue;
+      const double push = pushAlongPath(x, y, c.size);
+      if (push > most) most = push, size = static_cast<int>(c.size);
+    }
+  return size;
+}
 
 // A board as a player sees it, sizes aside: for telling repeated boards apart.
 struct Board {
@@ -275,6 +322,7 @@ bool reportCampaign(const std::string& path, const std::string& givenDir, int on
     Board board{base + " " + std::to_string(slot), level.width, level.height, {}};
     LevelMeasure m{};
     m.slot = slot;
+    m.ideaSize = -1;
     std::set<uint32_t> coinSizes, hazardSizes;
     for (int x = 0; x < usedColumns(level); ++x)
       for (int y = 0; y < usedRows(level); ++y) {
@@ -299,6 +347,7 @@ bool reportCampaign(const std::string& path, const std::string& givenDir, int on
       m.idea = ideaOf(solution);
       const Outcome o = playScript(level, s, 0);
       m.solved = o.result == Exited;
+      m.ideaSize = ideaPieceSize(level, m.idea);  // the route's path, before any other run
       m.timeLeft = o.timeLeft;
       const std::vector<Run> runs = pressRuns(s);
       m.presses = static_cast<int>(runs.size());
@@ -337,8 +386,8 @@ bool reportCampaign(const std::string& path, const std::string& givenDir, int on
 
   std::vector<double> force, presses, needed, random, timeLeft, margin, exitFrame, firstPress, closest, idleFrames;
   int kindLevels[4] = {0, 0, 0, 0}, flips = 0, unsolved = 0, idle = 0, smallBall = 0, clash = 0, tiny = 0;
-  int restless = 0, early = 0, hurried = 0, longIdeas = 0, foreign = 0, wins = 0;
-  std::string restlessList, earlyList, hurriedList, longList, foreignList;
+  int restless = 0, early = 0, hurried = 0, longIdeas = 0, foreign = 0, smallIdea = 0, wins = 0;
+  std::string restlessList, earlyList, hurriedList, longList, foreignList, smallIdeaList;
   const auto note = [](std::string& list, int slot) { list += (list.empty() ? "" : ",") + std::to_string(slot); };
   for (const LevelMeasure& m : all) {
     if (m.solved) exitFrame.push_back(m.exitFrame);
@@ -350,6 +399,7 @@ bool reportCampaign(const std::string& path, const std::string& givenDir, int on
     if (m.firstPress > 0 && m.firstPress < FirstPressLeast) ++early, note(earlyList, m.slot);
     if (m.closest > 0 && m.closest < PressGapLeast) ++hurried, note(hurriedList, m.slot);
     if (m.ideaLength > IdeaMost) ++longIdeas, note(longList, m.slot);
+    if (m.ideaSize >= 0 && m.ideaSize < 2) ++smallIdea, note(smallIdeaList, m.slot);
     const std::string word = foreignWord(m.idea);
     if (!word.empty()) ++foreign, note(foreignList, m.slot), foreignList += " " + word;
     force.push_back(m.force);
@@ -405,6 +455,7 @@ bool reportCampaign(const std::string& path, const std::string& givenDir, int on
   verdict(hurried == 0, "presses at least 10 frames apart", levelsNamed(hurried, hurriedList));
   verdict(longIdeas == 0, "idea lines at most 64 characters", levelsNamed(longIdeas, longList));
   verdict(foreign == 0, "idea lines in the game's words", levelsNamed(foreign, foreignList));
+  verdict(smallIdea == 0, "the idea's piece at size 2 or 3", levelsNamed(smallIdea, smallIdeaList));
   if (t) {
     verdict(playable >= 20, "at least 20 levels", std::to_string(playable));
     verdict(median(force) >= t->force, "median force pieces", fmt("%.1f", median(force)) + fmt(" (>= %.0f)", t->force));
