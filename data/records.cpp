@@ -1,6 +1,7 @@
 // The player's records: the update rules, the text form and the safe file.
 #include "data/records.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstring>
 #include <fstream>
@@ -215,6 +216,26 @@ void noteRunEnd(CampaignRecord& record, uint32_t score, int32_t completed, bool 
   if (completed > record.mostCompleted) record.mostCompleted = completed;
 }
 
+void mergeRecords(Records& into, const Records& from) {
+  for (int i = 0; i < from.count; ++i) {
+    const CampaignRecord& theirs = from.campaign[i];
+    int k = findRecord(into, theirs.name, theirs.fingerprint);
+    if (k < 0) {
+      if (into.count >= MaxRecordCampaigns) continue;
+      into.campaign[into.count] = theirs;
+      ++into.count;
+      continue;
+    }
+    CampaignRecord& mine = into.campaign[k];
+    mine.bestScore = std::max(mine.bestScore, theirs.bestScore);
+    mine.mostCompleted = std::max(mine.mostCompleted, theirs.mostCompleted);
+    mine.furthest = std::max(mine.furthest, theirs.furthest);
+    mine.runsPlayed = std::max(mine.runsPlayed, theirs.runsPlayed);
+    mine.runsCompleted = std::max(mine.runsCompleted, theirs.runsCompleted);
+    for (int n = 0; n < MaxLevels; ++n) mine.levelBest[n] = std::max(mine.levelBest[n], theirs.levelBest[n]);
+  }
+}
+
 std::string formatRecords(const Records& records) {
   std::ostringstream out;
   out << "# QUIB records: best scores and progress, kept by the game.\n" << RecordsHeading << '\n';
@@ -283,6 +304,12 @@ int saveRecords(RecordsStore& store, std::FILE* err) {
   char path[sizeof store.folder + 64], temporary[sizeof store.folder + 64];
   recordsPath(store, path, sizeof path);
   recordsTemporaryPath(store, temporary, sizeof temporary);
+  // Another game may have saved since this one read the file: keep its
+  // records too. A file that cannot be read as records is written over.
+  static Records onDisk;  // too big for the stack
+  std::string text;
+  if (fileExists(path) && readWholeFile(path, text) && parseRecords(text, onDisk) == 0)
+    mergeRecords(store.records, onDisk);
   if (writeRecordsTemporary(store) == 0 && replaceFile(temporary, path) == 0) return 0;
   if (!store.warned) {
     store.warned = true;

@@ -54,6 +54,13 @@ void noteLevelScore(CampaignRecord& record, int32_t level, uint32_t score);
 // A run ended by game over, completion (`finished`) or quitting.
 void noteRunEnd(CampaignRecord& record, uint32_t score, int32_t completed, bool finished);
 
+// Takes into `into` what `from` knows better: every number of a record
+// found in both rises to the higher of the two, and a record `from` has
+// alone is added while there is room (no record of `into` gives way and
+// none moves). Runs counted in both are not added up: a count can come out
+// low, never twice.
+void mergeRecords(Records& into, const Records& from);
+
 // The text form. parseRecords fills `records` and returns 0, or returns 1
 // (and leaves the records empty) for any text that is not a whole records
 // file: empty, truncated, damaged or of another kind.
@@ -77,7 +84,9 @@ struct RecordsStore {
 void openRecords(RecordsStore& store, const char* folder, std::FILE* err);
 
 // Writes the records to a temporary file beside the records file and
-// renames it over the old one, so the old file stays whole until the new
+// renames it over the old one, after taking in what a game running beside
+// this one has written there since (mergeRecords), so that neither loses
+// the other's bests; so the old file stays whole until the new
 // one is complete. A failure writes one line on `err` (once a run) and
 // returns 1; the game goes on.
 int saveRecords(RecordsStore& store, std::FILE* err);

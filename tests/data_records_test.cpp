@@ -319,3 +319,37 @@ TEST_F(RecordsFile, ACrashBeforeTheRenameLeavesTheOldFileWhole) {
   EXPECT_NE(slurp(file()).find("runs 2\n"), std::string::npos);
   EXPECT_FALSE(fs::exists(fs::path(folder_) / "records.txt.tmp"));
 }
+
+// Two games running at once, each saving over the file the other read at
+// start: neither loses the other's campaigns or bests, and a run counted by
+// both is not counted twice.
+TEST_F(RecordsFile, TwoGamesAtOnceKeepEachOthersRecords) {
+  playOnce();  // game A: EASY played once, not saved yet
+  auto other = std::make_unique<RecordsStore>();
+  openRecords(*other, folder_.c_str(), err_.file);
+  CampaignRecord& hard = other->records.campaign[recordFor(other->records, "HARD", "00000000000000bb")];
+  noteLevelScore(hard, 1, 700);
+  noteRunEnd(hard, 700, 1, false);
+  CampaignRecord& easy = other->records.campaign[recordFor(other->records, "EASY", "00000000000000aa")];
+  noteLevelScore(easy, 2, 100);
+  noteLevelScore(easy, 5, 800);
+  noteRunEnd(easy, 8000, 4, false);
+  ASSERT_EQ(saveRecords(*other, err_.file), 0);  // game B saves first
+  ASSERT_EQ(saveRecords(*store_, err_.file), 0);  // then A, over B's file
+
+  auto again = std::make_unique<RecordsStore>();
+  openRecords(*again, folder_.c_str(), err_.file);
+  ASSERT_EQ(again->records.count, 2);
+  const CampaignRecord& e = again->records.campaign[findRecord(again->records, "EASY", "00000000000000aa")];
+  EXPECT_EQ(e.bestScore, 9000u);
+  EXPECT_EQ(e.mostCompleted, 4);
+  EXPECT_EQ(e.furthest, 3);
+  EXPECT_EQ(e.levelBest[1], 4500u);
+  EXPECT_EQ(e.levelBest[4], 800u);
+  EXPECT_EQ(e.runsPlayed, 1);
+  const int h = findRecord(again->records, "HARD", "00000000000000bb");
+  ASSERT_EQ(h, 1) << "A's own records keep their places; B's come after";
+  EXPECT_EQ(again->records.campaign[h].levelBest[0], 700u);
+  EXPECT_EQ(store_->records.count, 2) << "A's store holds what it wrote";
+  EXPECT_EQ(err_.lines(), 0);
+}
