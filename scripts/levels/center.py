@@ -27,7 +27,7 @@ def room(camp, slot, presses):
     if not out.startswith("Exited"):
         return -1
     worst = 99
-    for line, (frame, _) in zip([l for l in out.splitlines() if "press" in l], presses):
+    for line, (frame, _) in zip([l for l in out.splitlines() if l.lstrip().startswith("press ")], presses):
         e, l = line.split(":")[1].strip().split("..")
         early = 10 if frame == 1 else -int(e)
         worst = min(worst, early, int(l))
