@@ -212,9 +212,9 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  -2 _  _  _  -2 _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _
 """, 9, 5, "DDDD", "Four repellers cage you: FLIP them, NUDGE west, then up.", """
-21 flip
-35 left
-64 up
+18 flip
+32 left
+61 up
 """),
     L("""
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
