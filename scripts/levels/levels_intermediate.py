@@ -81,10 +81,8 @@ _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
 """, 9, 6, "DBBB", "Swing between the attractors, then FLIP them to fly up.", """
-18 up
-28 flip
-46 flip
-56 up
+20 up
+40 flip
 """),
     L("""
 _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _  _
