@@ -218,4 +218,8 @@ TEST(LabTool, ReportWantsTheIdeasPieceBig) {
   EXPECT_EQ(report("at 3 2 > 1\nat 3 0 < 2\n", "Let the spinner carry you."), "MISS 1 (2)");
   EXPECT_EQ(report("at 3 2 > 1\nat 3 0 < 2\n", "Let the anticlockwise spinner carry you."), "ok 0");
   EXPECT_EQ(report("at 3 2 > 1\nat 3 0 < 2\n", "Let the clockwise spinner carry you."), "MISS 1 (2)");
+  EXPECT_EQ(report("at 3 2 > 1\nat 3 0 < 2\n", "Anticlockwise spinner: it carries you."), "ok 0");
+  // Pieces on the top row and at the west edge count too, each where it is.
+  EXPECT_EQ(report("at 2 0 + 2\nat 0 2 + 1\n", "Drift under the attractor."), "ok 0");
+  EXPECT_EQ(report("at 0 2 + 2\nat 2 0 + 1\n", "Drift under the attractor."), "ok 0");
 }

@@ -333,7 +333,8 @@ TEST_F(RecordsFile, TwoGamesAtOnceKeepEachOthersRecords) {
   CampaignRecord& easy = other->records.campaign[recordFor(other->records, "EASY", "00000000000000aa")];
   noteLevelScore(easy, 2, 100);
   noteLevelScore(easy, 5, 800);
-  noteRunEnd(easy, 8000, 4, false);
+  noteLevelReached(easy, 6);
+  noteRunEnd(easy, 8000, 4, true);
   ASSERT_EQ(saveRecords(*other, err_.file), 0);  // game B saves first
   ASSERT_EQ(saveRecords(*store_, err_.file), 0);  // then A, over B's file
 
@@ -343,13 +344,29 @@ TEST_F(RecordsFile, TwoGamesAtOnceKeepEachOthersRecords) {
   const CampaignRecord& e = again->records.campaign[findRecord(again->records, "EASY", "00000000000000aa")];
   EXPECT_EQ(e.bestScore, 9000u);
   EXPECT_EQ(e.mostCompleted, 4);
-  EXPECT_EQ(e.furthest, 3);
+  EXPECT_EQ(e.furthest, 6);
   EXPECT_EQ(e.levelBest[1], 4500u);
   EXPECT_EQ(e.levelBest[4], 800u);
   EXPECT_EQ(e.runsPlayed, 1);
+  EXPECT_EQ(e.runsCompleted, 1);
   const int h = findRecord(again->records, "HARD", "00000000000000bb");
   ASSERT_EQ(h, 1) << "A's own records keep their places; B's come after";
   EXPECT_EQ(again->records.campaign[h].levelBest[0], 700u);
   EXPECT_EQ(store_->records.count, 2) << "A's store holds what it wrote";
   EXPECT_EQ(err_.lines(), 0);
+
+  // A full table takes in no new campaign: none of its own gives way.
+  static Records full, extra;
+  clearRecords(full);
+  clearRecords(extra);
+  char fp[FingerprintLength + 1];
+  for (int i = 0; i < MaxRecordCampaigns; ++i) {
+    std::snprintf(fp, sizeof fp, "%016x", i);
+    recordFor(full, "C", fp);
+  }
+  recordFor(extra, "NEW", "ffffffffffffffff");
+  mergeRecords(full, extra);
+  EXPECT_EQ(full.count, MaxRecordCampaigns);
+  EXPECT_EQ(findRecord(full, "NEW", "ffffffffffffffff"), -1);
+  EXPECT_EQ(findRecord(full, "C", "0000000000000000"), 0);
 }
