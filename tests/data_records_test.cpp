@@ -335,6 +335,7 @@ TEST_F(RecordsFile, TwoGamesAtOnceKeepEachOthersRecords) {
   noteLevelScore(easy, 5, 800);
   noteLevelReached(easy, 6);
   noteRunEnd(easy, 8000, 4, true);
+  noteRunEnd(easy, 10, 0, false);
   ASSERT_EQ(saveRecords(*other, err_.file), 0);  // game B saves first
   ASSERT_EQ(saveRecords(*store_, err_.file), 0);  // then A, over B's file
 
@@ -347,7 +348,7 @@ TEST_F(RecordsFile, TwoGamesAtOnceKeepEachOthersRecords) {
   EXPECT_EQ(e.furthest, 6);
   EXPECT_EQ(e.levelBest[1], 4500u);
   EXPECT_EQ(e.levelBest[4], 800u);
-  EXPECT_EQ(e.runsPlayed, 1);
+  EXPECT_EQ(e.runsPlayed, 2);
   EXPECT_EQ(e.runsCompleted, 1);
   const int h = findRecord(again->records, "HARD", "00000000000000bb");
   ASSERT_EQ(h, 1) << "A's own records keep their places; B's come after";
