@@ -31,16 +31,6 @@ campaign quib_easy.qbf EASY 3 "width 3" "height 3" "limit 30" "${WALLS[@]}" \
 campaign quib_hard.qbf HARD -3 "width 4" "height 1" "limit 20" \
   "wall N B" "wall E D" "wall S B" "wall W B" "at 3 0 . 1" "at 0 0 * 2"
 
-# Waits up to $1 seconds for at least $7 pixels of a colour in a rectangle.
-wait_for() {  # seconds x y w h colour minimum
-  local end=$(( $(date +%s) + $1 ))
-  while [ "$(date +%s)" -le "$end" ]; do
-    shot
-    [ "$(count_colour "$2" "$3" "$4" "$5" "$6")" -ge "$7" ] && return 0
-    sleep 0.2
-  done
-  return 1
-}
 # "Last score" starts at x 408; the credit's first line is blank there.
 last_score_shown() { [ "$(count_colour 408 332 30 8 '#C0C0C0')" -gt 20 ]; }
 score_crop() { /usr/bin/convert "$WORK/shot.png" -crop "100x8+398+348" +repage "$WORK/$1.png"; }

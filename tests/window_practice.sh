@@ -29,19 +29,7 @@ sed -i 's/^levels 1$/levels 2/' "$WORK/quib_zz_broken.qbf"
 printf '# Go right, never left: the west edge is deadly.\n5 right\n' > "$WORK/quib_intermediate.qbf.2.txt"
 RECORDS="$XDG_DATA_HOME/quib/records.txt"
 
-wait_for() {  # seconds x y w h colour minimum
-  local end=$(( $(date +%s) + $1 ))
-  while [ "$(date +%s)" -le "$end" ]; do
-    shot
-    [ "$(count_colour "$2" "$3" "$4" "$5" "$6")" -ge "$7" ] && return 0
-    sleep 0.2
-  done
-  return 1
-}
-wait_menu() { wait_for "$1" 160 246 193 18 '#FFFF00' 380; }
 in_practice() { wait_for "$1" 160 1 192 8 '#FFFF00' 40; }
-# Play runs once the countdown is over: the FLIP word turns white.
-wait_playing() { wait_for "$1" 176 368 32 8 '#FFFFFF' 10; }
 wait_not_playing() {  # seconds
   local end=$(( $(date +%s) + $1 ))
   while [ "$(date +%s)" -le "$end" ]; do

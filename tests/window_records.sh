@@ -28,18 +28,6 @@ campaign quib_hard.qbf HARD -3 "width 4" "height 1" "limit 20" \
   "wall N B" "wall E D" "wall S B" "wall W B" "at 3 0 . 1" "at 0 0 * 2"
 RECORDS="$XDG_DATA_HOME/quib/records.txt"
 
-wait_for() {  # seconds x y w h colour minimum
-  local end=$(( $(date +%s) + $1 ))
-  while [ "$(date +%s)" -le "$end" ]; do
-    shot
-    [ "$(count_colour "$2" "$3" "$4" "$5" "$6")" -ge "$7" ] && return 0
-    sleep 0.2
-  done
-  return 1
-}
-wait_menu() { wait_for "$1" 160 246 193 18 '#FFFF00' 380; }
-# Play runs once the countdown is over: the FLIP word turns white.
-wait_playing() { wait_for "$1" 176 368 32 8 '#FFFFFF' 10; }
 # The still parts of the title: the wheel, and the whole width from the
 # key help down (the logo and the legends animate).
 title_crops() {  # name

@@ -70,8 +70,21 @@ shot() { /usr/bin/import -window root "$WORK/shot.png" 2>/dev/null; }
 count_colour() {  # x y w h #RRGGBB
   /usr/bin/convert "$WORK/shot.png" -crop "$3x$4+$1+$2" +repage -depth 8 txt:- | grep -c "$5"
 }
+# Waits up to $1 seconds for at least $7 pixels of a colour in a rectangle.
+wait_for() {  # seconds x y w h colour minimum
+  local end=$(( $(date +%s) + $1 ))
+  while [ "$(date +%s)" -le "$end" ]; do
+    shot
+    [ "$(count_colour "$2" "$3" "$4" "$5" "$6")" -ge "$7" ] && return 0
+    sleep 0.2
+  done
+  return 1
+}
 # The menu wheel's yellow highlight in the last shot.
 in_menu() { [ "$(count_colour 160 246 193 18 '#FFFF00')" -gt 380 ]; }
+wait_menu() { wait_for "$1" 160 246 193 18 '#FFFF00' 380; }  # seconds
+# Play runs once the countdown is over: the FLIP word turns white.
+wait_playing() { wait_for "$1" 176 368 32 8 '#FFFFFF' 10; }
 playing() {  # the SCORE label of the panel and FLIP in white once play runs
   [ "$(count_colour 32 336 48 8 '#C0C0C0')" -gt 10 ] && [ "$(count_colour 176 368 32 8 '#FFFFFF')" -gt 10 ]
 }
