@@ -82,6 +82,9 @@ TEST(StoredRoutes, ReadingFindingAndShowingKeys) {
   char idea[MaxIdeaLength + 1];
   ASSERT_EQ(readRouteIdea(path.c_str(), idea, sizeof idea), 0);
   EXPECT_STREQ(idea, "The idea: NUDGE right.");
+  writeFile((dir.path / "tight.txt").string(), "#FLIP at once.\n");
+  ASSERT_EQ(readRouteIdea((dir.path / "tight.txt").c_str(), idea, sizeof idea), 0);
+  EXPECT_STREQ(idea, "FLIP at once.") << "no blank after '#' loses nothing";
   char label[32];
   routeKeyLabel(HoldRight | HoldFlip, label, sizeof label);
   EXPECT_STREQ(label, "RIGHT + FLIP");

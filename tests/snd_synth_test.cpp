@@ -115,6 +115,10 @@ TEST(Synth, TallyLinesAreHeardOneAfterAnother) {
     EXPECT_GT(peakOf(s, onset, onset + msToSamples(TallyGapMs) / 2), 5000) << soundRecipe(id).name;
   };
   for (int32_t k = 0; k < 4; ++k) heardAt(static_cast<SoundId>(SoundTallyLine0 + k), k);
+  // Each line is a step up from the one before.
+  for (int32_t k = 1; k < 4; ++k)
+    EXPECT_GT(soundRecipe(static_cast<SoundId>(SoundTallyLine0 + k)).note[0].fromHz,
+              soundRecipe(static_cast<SoundId>(SoundTallyLine0 + k - 1)).note[0].fromHz);
   for (int32_t n = 0; n <= 4; ++n) heardAt(static_cast<SoundId>(SoundTallyTotal0 + n), n);
 }
 
